@@ -1,0 +1,22 @@
+# Source lists. Files named *_win.cpp need the window system and are left out
+# of the native build.
+file(GLOB ZEL_AFX_ALL CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/*.cpp)
+set(ZEL_AFX_CORE_SOURCES ${ZEL_AFX_ALL})
+list(FILTER ZEL_AFX_CORE_SOURCES EXCLUDE REGEX "_win\\.cpp$")
+set(ZEL_AFX_WIN_SOURCES ${ZEL_AFX_ALL})
+list(FILTER ZEL_AFX_WIN_SOURCES INCLUDE REGEX "_win\\.cpp$")
+
+file(GLOB ZEL_ERA_ALL CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/era/*.cpp)
+set(ZEL_ERA_CORE_SOURCES ${ZEL_ERA_ALL})
+list(FILTER ZEL_ERA_CORE_SOURCES EXCLUDE REGEX "_win\\.cpp$")
+set(ZEL_ERA_WIN_SOURCES ${ZEL_ERA_ALL})
+list(FILTER ZEL_ERA_WIN_SOURCES INCLUDE REGEX "_win\\.cpp$")
+
+file(GLOB ZEL_LIB_WIN_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/controls/*.cpp
+  ${CMAKE_SOURCE_DIR}/periodic/*.cpp
+  ${CMAKE_SOURCE_DIR}/module/*.cpp)
+list(APPEND ZEL_LIB_WIN_SOURCES ${ZEL_ERA_WIN_SOURCES})
+
+file(GLOB ZEL_RESOURCE_DEPENDS CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h)

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs what the build and the tests need (Debian 12) and makes the
+# Japanese locale that gives Wine code page 932. Usage: setup.sh [bench]
+set -e
+pkgs="cmake make g++ python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick googletest"
+[ "$1" = bench ] && pkgs="$pkgs libicu-dev libbenchmark-dev"
+missing=
+for p in $pkgs; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+need_locale=
+locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || need_locale=1
+[ -z "$missing" ] && [ -z "$need_locale" ] && exit 0
+cmd="apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends$missing && echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen && locale-gen"
+if [ "$(id -u)" != 0 ]; then
+  echo "Set-up needs root. Run this once, then make again:" >&2
+  echo "  sudo sh -c \"$cmd\"" >&2
+  exit 1
+fi
+if [ -n "$missing" ]; then
+  echo "setup: installing$missing"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+if [ -n "$need_locale" ] || ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Makes (once) the Wine prefix of a build and sets the registry values that
+# keep message boxes fast and crashes from hanging. Needs DISPLAY.
+set -e
+build="$1"
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine=/usr/lib/wine/wine64
+if [ ! -f "$WINEPREFIX/.zel-ready" ]; then
+  mkdir -p "$WINEPREFIX"
+  $wine wineboot -i >/dev/null 2>&1
+  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  $wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1
+  $wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 0 /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+  touch "$WINEPREFIX/.zel-ready"
+fi

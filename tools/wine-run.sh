@@ -1,0 +1,10 @@
+#!/bin/sh
+# Runs a Windows program of the build under Wine: wine-run.sh BUILD_DIR PROGRAM [ARGS...]
+# The build's own prefix, the Japanese code page, quiet Wine.
+build="$1"; shift
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export GTEST_COLOR=no
+exec /usr/lib/wine/wine64 "$@"
