@@ -20,3 +20,11 @@ list(APPEND ZEL_LIB_WIN_SOURCES ${ZEL_ERA_WIN_SOURCES})
 
 file(GLOB ZEL_RESOURCE_DEPENDS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h)
+
+# The C++20 <chrono> header holds a narrow literal ("\u00b5s") that CP932
+# cannot encode. Sources that use the calendar types and hold no Japanese
+# text are compiled with a UTF-8 execution charset instead.
+set_source_files_properties(
+  ${CMAKE_SOURCE_DIR}/platform/afxdate.cpp
+  ${CMAKE_SOURCE_DIR}/era/zel_era.cpp
+  PROPERTIES COMPILE_OPTIONS -fexec-charset=UTF-8)

@@ -1,0 +1,184 @@
+#include "zel_cal_ctrl_com.h"
+#include "decimal_value.h"
+
+#include <climits>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+const char kEraFilePath[] = ".\\data\\era.dat";
+
+// The built-in era table. A year of 0 means none; the empty name ends it.
+struct DefaultEraRow
+{
+    int nStartYear;
+    int nEndYear;
+    char szEraname[20];
+    int nDiv;
+};
+
+const DefaultEraRow kDefaultEras[] = {
+    {0, 0, "西暦", 1},
+    {1989, 0, "平成", 0},
+    {1926, 1988, "昭和", 0},
+    {1912, 1925, "大正", 0},
+    {1868, 1911, "明治", 0},
+    {-1, -1, "", 0},
+};
+
+const char* const kMonthTexts[] = {"1月", "2月", "3月", "4月", "5月", "6月",
+                                   "7月", "8月", "9月", "10月", "11月", "12月"};
+
+}  // namespace
+
+CZelCalCtrlCom::CZelCalCtrlCom() = default;
+
+CZelCalCtrlCom::~CZelCalCtrlCom() = default;
+
+int CZelCalCtrlCom::ReadEraInfo(CArray<CZelEra, CZelEra&>& arr)
+{
+    // False when the file is missing or does not open; throws when reading
+    // or parsing fails.
+    auto readFile = [this, &arr]() -> bool {
+        {
+            CFileFind find;
+            if (!find.FindFile(kEraFilePath))
+                return false;
+        }
+        CFile file;
+        if (!file.Open(kEraFilePath, CFile::modeRead | CFile::typeBinary))
+            return false;
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength >= UINT_MAX)
+            throw CMemoryException();
+        // Zero-filled and one byte longer, so that the text ends with a zero.
+        std::vector<char> text(static_cast<std::size_t>(nLength) + 1, '\0');
+        file.SeekToBegin();
+        file.Read(text.data(), static_cast<UINT>(nLength));
+        GetEraData(arr, text.data());
+        file.Close();
+        return true;
+    };
+
+    try {
+        if (readFile())
+            return 1;
+    } catch (CException& e) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo file exception\n");
+        e.Delete();
+    } catch (const std::bad_alloc&) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo memory exception\n");
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo exception\n");
+    }
+
+    // Records appended before a failure stay; the defaults follow them.
+    try {
+        DefaultDataSet(arr);
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo default table not set\n");
+    }
+    WriteFile(arr);
+    return 0;
+}
+
+int CZelCalCtrlCom::WriteFile(CArray<CZelEra, CZelEra&>& arr)
+{
+    try {
+        CFile file;
+        if (!file.Open(kEraFilePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary))
+            return 0;
+        for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
+            CZelEra& era = arr.ElementAt(i);
+            CString line;
+            line.Format("%d,%d,%s,%d\r\n", era.GetStartYear(), era.GetEndYear(),
+                        static_cast<LPCSTR>(era.GetEraname()), era.GetDiv());
+            file.Write(static_cast<LPCSTR>(line), static_cast<UINT>(line.GetLength()));
+        }
+        file.Close();
+        return 1;
+    } catch (CException& e) {
+        TRACE("CZelCalCtrlCom::WriteFile file exception\n");
+        e.Delete();
+    } catch (const std::bad_alloc&) {
+        TRACE("CZelCalCtrlCom::WriteFile memory exception\n");
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::WriteFile exception\n");
+    }
+    return 0;
+}
+
+void CZelCalCtrlCom::DefaultDataSet(CArray<CZelEra, CZelEra&>& arr)
+{
+    for (const DefaultEraRow* row = kDefaultEras; row->szEraname[0] != '\0'; ++row) {
+        CZelEra era;
+        era.SetEraInfo(row->nDiv, row->szEraname, row->nStartYear, row->nEndYear);
+        arr.Add(era);
+    }
+}
+
+// One record per line "first,last,name,flag" ended by CR and one more byte.
+void CZelCalCtrlCom::GetEraData(CArray<CZelEra, CZelEra&>& arr, char* pText)
+{
+    CString field;
+    int nState = 0;
+    int nStartYear = 0;
+    int nEndYear = 0;
+    CString strEraname;
+    for (const char* p = pText; *p; ++p) {
+        const char c = *p;
+        switch (nState) {
+        case 0:
+        case 1:
+            if (c == ',') {
+                (nState == 0 ? nStartYear : nEndYear) = ZelDecimalValue(field);
+                field.Empty();
+                ++nState;
+            } else {
+                field += c;
+            }
+            break;
+        case 2:
+            if (c == ',') {
+                strEraname = field;
+                field.Empty();
+                nState = 3;
+            } else {
+                field += c;
+            }
+            break;
+        default:
+            if (c == '\r') {
+                const int nDiv = ZelDecimalValue(field);
+                field.Empty();
+                nState = 0;
+                CZelEra era;
+                era.SetEraInfo(nDiv, strEraname, nStartYear, nEndYear);
+                arr.Add(era);
+                // The byte after CR (the LF) is skipped unread, unless the
+                // text ends there.
+                if (p[1] == '\0')
+                    return;
+                ++p;
+            } else {
+                field += c;
+            }
+            break;
+        }
+    }
+}
+
+int CZelCalCtrlCom::ChkInputDay(int nDay) { return nDay >= 1 && nDay <= 31 ? 1 : 0; }
+
+int CZelCalCtrlCom::GetStrToMonth(char* str)
+{
+    if (!str)
+        return 0;
+    for (int i = 0; i < 12; ++i) {
+        if (std::strcmp(str, kMonthTexts[i]) == 0)
+            return i + 1;
+    }
+    return 0;
+}

@@ -1,0 +1,275 @@
+#include "afxfile.h"
+#include "afx_mbcs.h"
+
+#include <cerrno>
+#include <climits>
+#include <string>
+#include <sys/stat.h>
+
+#ifndef _WIN32
+#  include <unistd.h>
+#endif
+
+namespace {
+
+// The file name as the C library takes it. Natively '\\' separates folders
+// as on Windows; the second byte of a double-byte character is left alone
+// (it may be 0x5C).
+std::string HostPath(LPCSTR pszName)
+{
+    std::string path(pszName ? pszName : "");
+#ifndef _WIN32
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (zelafx_detail::IsLeadByte(c))
+            ++i;
+        else if (c == '\\')
+            path[i] = '/';
+    }
+#endif
+    return path;
+}
+
+int CauseFromErrno(int err)
+{
+    switch (err) {
+    case ENOENT: return CFileException::fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG: return CFileException::badPath;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return CFileException::accessDenied;
+    case EMFILE:
+    case ENFILE: return CFileException::tooManyOpenFiles;
+    case ENOSPC: return CFileException::diskFull;
+    case EINVAL:
+    case ESPIPE: return CFileException::badSeek;
+    case EIO: return CFileException::hardIO;
+    default: return CFileException::generic;
+    }
+}
+
+bool IsRegularFile(std::FILE* f)
+{
+#ifdef _WIN32
+    struct _stat64 st;
+    return _fstat64(_fileno(f), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat st;
+    return fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+#endif
+}
+
+int Seek64(std::FILE* f, LONGLONG off, int origin)
+{
+#ifdef _WIN32
+    return _fseeki64(f, off, origin);
+#else
+    return fseeko(f, static_cast<off_t>(off), origin);
+#endif
+}
+
+LONGLONG Tell64(std::FILE* f)
+{
+#ifdef _WIN32
+    return _ftelli64(f);
+#else
+    return static_cast<LONGLONG>(ftello(f));
+#endif
+}
+
+}  // namespace
+
+// ---- exceptions ----------------------------------------------------------------
+
+CException::CException() = default;
+CException::~CException() = default;
+void CException::Delete() {}
+
+CFileException::CFileException(int cause) : m_cause(cause) {}
+CFileException::~CFileException() = default;
+
+CMemoryException::CMemoryException() = default;
+CMemoryException::~CMemoryException() = default;
+
+// ---- CFile ---------------------------------------------------------------------
+
+CFile::CFile() : m_pFile(nullptr) {}
+
+CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : m_pFile(nullptr)
+{
+    CFileException error;
+    if (!Open(lpszFileName, nOpenFlags, &error))
+        throw error;
+}
+
+CFile::~CFile()
+{
+    if (m_pFile)
+        std::fclose(m_pFile);
+}
+
+BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
+{
+    if (m_pFile) {
+        std::fclose(m_pFile);
+        m_pFile = nullptr;
+    }
+    const UINT access = nOpenFlags & (modeWrite | modeReadWrite);
+    const char* mode;
+    if (nOpenFlags & modeCreate)
+        mode = access == modeWrite ? "wb" : "w+b";
+    else
+        mode = access == modeRead ? "rb" : "r+b";
+
+    if (!lpszFileName || !*lpszFileName) {
+        if (pError)
+            pError->m_cause = CFileException::badPath;
+        return FALSE;
+    }
+    errno = 0;
+    std::FILE* f = std::fopen(HostPath(lpszFileName).c_str(), mode);
+    if (!f) {
+        if (pError)
+            pError->m_cause = CauseFromErrno(errno);
+        return FALSE;
+    }
+    if (!IsRegularFile(f)) {
+        std::fclose(f);
+        if (pError)
+            pError->m_cause = CFileException::accessDenied;
+        return FALSE;
+    }
+    m_pFile = f;
+    if (pError)
+        pError->m_cause = CFileException::none;
+    return TRUE;
+}
+
+void CFile::ThrowIfClosed() const
+{
+    if (!m_pFile)
+        throw CFileException(CFileException::invalidFile);
+}
+
+ULONGLONG CFile::GetLength() const
+{
+    ThrowIfClosed();
+    const LONGLONG pos = Tell64(m_pFile);
+    if (pos < 0 || Seek64(m_pFile, 0, SEEK_END) != 0)
+        throw CFileException(CauseFromErrno(errno));
+    const LONGLONG len = Tell64(m_pFile);
+    if (len < 0 || Seek64(m_pFile, pos, SEEK_SET) != 0)
+        throw CFileException(CauseFromErrno(errno));
+    return static_cast<ULONGLONG>(len);
+}
+
+ULONGLONG CFile::Seek(LONGLONG lOff, UINT nFrom)
+{
+    ThrowIfClosed();
+    int origin;
+    switch (nFrom) {
+    case begin: origin = SEEK_SET; break;
+    case current: origin = SEEK_CUR; break;
+    case end: origin = SEEK_END; break;
+    default: throw CFileException(CFileException::badSeek);
+    }
+    if (Seek64(m_pFile, lOff, origin) != 0)
+        throw CFileException(CFileException::badSeek);
+    const LONGLONG pos = Tell64(m_pFile);
+    if (pos < 0)
+        throw CFileException(CFileException::badSeek);
+    return static_cast<ULONGLONG>(pos);
+}
+
+void CFile::SeekToBegin() { Seek(0, begin); }
+
+UINT CFile::Read(void* lpBuf, UINT nCount)
+{
+    ThrowIfClosed();
+    if (nCount == 0)
+        return 0;
+    if (!lpBuf)
+        throw CFileException(CFileException::generic);
+    errno = 0;
+    const std::size_t n = std::fread(lpBuf, 1, nCount, m_pFile);
+    if (n < nCount && std::ferror(m_pFile)) {
+        const int err = errno;
+        std::clearerr(m_pFile);
+        throw CFileException(CauseFromErrno(err));
+    }
+    return static_cast<UINT>(n);
+}
+
+void CFile::Write(const void* lpBuf, UINT nCount)
+{
+    ThrowIfClosed();
+    if (nCount == 0)
+        return;
+    if (!lpBuf)
+        throw CFileException(CFileException::generic);
+    if (std::fwrite(lpBuf, 1, nCount, m_pFile) < nCount) {
+        std::clearerr(m_pFile);
+        throw CFileException(CFileException::diskFull);
+    }
+}
+
+void CFile::Close()
+{
+    if (!m_pFile)
+        return;
+    std::FILE* f = m_pFile;
+    m_pFile = nullptr;
+    if (std::fclose(f) != 0)
+        throw CFileException(CFileException::diskFull);
+}
+
+BOOL CFile::IsOpen() const { return m_pFile ? TRUE : FALSE; }
+
+// ---- CFileFind -----------------------------------------------------------------
+
+#ifdef _WIN32
+
+CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE) {}
+
+CFileFind::~CFileFind() { Close(); }
+
+BOOL CFileFind::FindFile(LPCSTR pstrName)
+{
+    Close();
+    if (!pstrName || !*pstrName)
+        return FALSE;
+    WIN32_FIND_DATAA data;
+    m_hFind = ::FindFirstFileA(pstrName, &data);
+    return m_hFind != INVALID_HANDLE_VALUE ? TRUE : FALSE;
+}
+
+void CFileFind::Close()
+{
+    if (m_hFind != INVALID_HANDLE_VALUE) {
+        ::FindClose(m_hFind);
+        m_hFind = INVALID_HANDLE_VALUE;
+    }
+}
+
+#else
+
+CFileFind::CFileFind() : m_bFound(false) {}
+
+CFileFind::~CFileFind() { Close(); }
+
+// Only exact names are looked up; there are no wildcards here.
+BOOL CFileFind::FindFile(LPCSTR pstrName)
+{
+    Close();
+    if (!pstrName || !*pstrName)
+        return FALSE;
+    struct stat st;
+    m_bFound = ::stat(HostPath(pstrName).c_str(), &st) == 0;
+    return m_bFound ? TRUE : FALSE;
+}
+
+void CFileFind::Close() { m_bFound = false; }
+
+#endif

@@ -1,0 +1,120 @@
+// Exceptions, CFile (binary files over C stdio) and CFileFind (existence).
+#pragma once
+
+#include "afxbase.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#ifndef _WIN32
+typedef std::int64_t LONGLONG;
+#endif
+
+// Exceptions are thrown and caught by value or reference; Delete() does
+// nothing and is there for code written the platform's way.
+class ZELAFX_API CException
+{
+public:
+    CException();
+    CException(const CException&) = default;
+    CException& operator=(const CException&) = default;
+    virtual ~CException();
+    void Delete();
+};
+
+class ZELAFX_API CFileException : public CException
+{
+public:
+    enum
+    {
+        none = 0,
+        generic,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
+    };
+
+    explicit CFileException(int cause = none);
+    ~CFileException() override;
+
+    int m_cause;
+};
+
+class ZELAFX_API CMemoryException : public CException
+{
+public:
+    CMemoryException();
+    ~CMemoryException() override;
+};
+
+// Paths may use '\\' as separator in both builds. Files are always binary.
+class ZELAFX_API CFile
+{
+public:
+    enum OpenFlags
+    {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,
+        typeBinary = 0x8000
+    };
+    enum SeekPosition { begin = 0, current = 1, end = 2 };
+
+    CFile();
+    CFile(LPCSTR lpszFileName, UINT nOpenFlags);  // throws CFileException
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile();
+
+    // FALSE on failure, with the cause in *pError when given. Only regular
+    // files open; a directory fails with accessDenied. An open file is
+    // closed first.
+    BOOL Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
+
+    // These throw CFileException when the file is not open or the call fails.
+    ULONGLONG GetLength() const;
+    ULONGLONG Seek(LONGLONG lOff, UINT nFrom);
+    void SeekToBegin();
+    UINT Read(void* lpBuf, UINT nCount);  // fewer bytes at the end of the file
+    void Write(const void* lpBuf, UINT nCount);  // a short write: diskFull
+    void Close();  // throws when buffered data cannot be written
+
+    BOOL IsOpen() const;
+
+private:
+    void ThrowIfClosed() const;
+
+    std::FILE* m_pFile;
+};
+
+// Tells whether a file or directory of the given name exists.
+class ZELAFX_API CFileFind
+{
+public:
+    CFileFind();
+    CFileFind(const CFileFind&) = delete;
+    CFileFind& operator=(const CFileFind&) = delete;
+    ~CFileFind();
+
+    BOOL FindFile(LPCSTR pstrName);
+    void Close();
+
+private:
+#ifdef _WIN32
+    HANDLE m_hFind;
+#else
+    bool m_bFound;
+#endif
+};
