@@ -1,0 +1,360 @@
+#include "controls/zel_date_frame.h"
+
+#include <climits>
+
+#include "controls/host_signals.h"
+#include "controls/zel_messages.h"
+#include "controls/zel_year_math.h"
+#include "module/zel_module.h"
+
+// Pale background of the controls and their labels.
+static const COLORREF kBackground = 0xDFFCFF;
+// Texts of the fields are read through buffers of this size.
+static const int kFieldBuffer = 256;
+
+BEGIN_MESSAGE_MAP(CZelDateFrame, CDialog)
+    ON_EN_SETFOCUS(IDC_YEAR_EDIT, OnSetfocusYearEdit)
+    ON_EN_SETFOCUS(IDC_MONTH_EDIT, OnSetfocusMonthEdit)
+    ON_EN_SETFOCUS(IDC_DAY_EDIT, OnSetfocusDayEdit)
+    ON_CBN_SETFOCUS(IDC_FORM_COMBO, OnSetfocusFormCombo)
+    ON_CBN_SELCHANGE(IDC_FORM_COMBO, OnSelchangeFormCombo)
+    ON_CBN_CLOSEUP(IDC_FORM_COMBO, OnCloseupFormCombo)
+    ON_EN_CHANGE(IDC_YEAR_EDIT, OnChangeYearEdit)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+CZelDateFrame::CZelDateFrame(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+
+CZelDateFrame::~CZelDateFrame() = default;
+
+BOOL CZelDateFrame::Create(LPCSTR, LPCSTR, DWORD, const RECT&, CWnd* pParentWnd, UINT, CCreateContext*)
+{
+    // The templates live in this library, whichever module calls.
+    ZelUseLibraryResources();
+    return CDialog::Create(m_nIDTemplate, pParentWnd);
+}
+
+void CZelDateFrame::SetParentCtrl(CWnd* pPrevCtrl, CWnd* pNextCtrl)
+{
+    m_pPrevCtrl = pPrevCtrl;
+    m_pNextCtrl = pNextCtrl;
+}
+
+// ---- initialisation -------------------------------------------------------------
+
+BOOL CZelDateFrame::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_YearEdit.LimitText(4);
+    m_arEra.RemoveAll();
+    m_FormCombo.ResetContent();
+    if (!m_pBkBrush)
+        m_pBkBrush = std::make_unique<CBrush>(kBackground);
+    LoadEraTable();
+    ShowInitialValue();
+    return TRUE;
+}
+
+void CZelDateFrame::LoadEraTable()
+{
+    CZelCalCtrlCom com;
+    com.ReadEraInfo(m_arEra);
+    FillEraList();
+}
+
+void CZelDateFrame::FillEraList()
+{
+    // An entry without a name would leave a gap between list positions and
+    // table positions; such entries are dropped from the control's table.
+    for (INT_PTR i = 0; i < m_arEra.GetSize();) {
+        if (m_arEra[i].GetEraname().IsEmpty()) {
+            m_arEra.RemoveAt(i);
+            continue;
+        }
+        m_FormCombo.AddString(m_arEra[i].GetEraname());
+        ++i;
+    }
+}
+
+// ---- focus, keys, colours ---------------------------------------------------------
+
+void CZelDateFrame::FieldGotFocus(UINT nID)
+{
+    HWND hField = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+    CZelCalCtrlCom::ImeOff(hField);
+    m_nFocusId = static_cast<int>(nID);
+    if (SelectsTextOnFocus() && hField != nullptr) {
+        ::SendMessageA(hField, EM_SETSEL, 0, -1);
+        ::SendMessageA(hField, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void CZelDateFrame::OnSetfocusFormCombo()
+{
+    CZelCalCtrlCom::ImeOff(m_FormCombo.m_hWnd);
+    m_nFocusId = IDC_FORM_COMBO;
+}
+
+void CZelDateFrame::OnSetfocusYearEdit() { FieldGotFocus(IDC_YEAR_EDIT); }
+void CZelDateFrame::OnSetfocusMonthEdit() { FieldGotFocus(IDC_MONTH_EDIT); }
+void CZelDateFrame::OnSetfocusDayEdit() { FieldGotFocus(IDC_DAY_EDIT); }
+
+BOOL CZelDateFrame::WalkKey(WPARAM nKey, bool bShift)
+{
+    // Enter always walks forward.
+    const bool bBack = nKey == VK_TAB && bShift;
+    if (bBack && AtFirstStop()) {
+        if (CWnd* pPrev = PrevStop())
+            pPrev->SetFocus();
+    } else if (!bBack && AtLastStop()) {
+        CWnd* pNext = NextStop();
+        if (pNext != nullptr && MayLeaveForward())
+            pNext->SetFocus();
+    } else {
+        HWND hOrigin = nullptr;
+        if (CWnd* pOrigin = WalkOrigin())
+            hOrigin = pOrigin->m_hWnd;
+        HWND hStep = ::GetNextDlgTabItem(m_hWnd, hOrigin, bBack);
+        if (hStep != nullptr)
+            ::SetFocus(hStep);
+    }
+    return TRUE;
+}
+
+BOOL CZelDateFrame::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN) {
+        switch (pMsg->wParam) {
+        case VK_TAB:
+        case VK_RETURN:
+            return WalkKey(pMsg->wParam, ::GetKeyState(VK_SHIFT) < 0);
+        case VK_ESCAPE:
+            return TRUE;
+        default:
+            break;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+HBRUSH CZelDateFrame::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (nCtlColor == CTLCOLOR_DLG && m_pBkBrush)
+        return *m_pBkBrush;
+    if (nCtlColor == CTLCOLOR_STATIC && pDC != nullptr && m_pBkBrush) {
+        pDC->SetBkColor(kBackground);
+        return *m_pBkBrush;
+    }
+    return hbr;
+}
+
+void CZelDateFrame::CancelBackground() { m_pBkBrush.reset(); }
+
+// ---- notifications and signals ------------------------------------------------------
+
+BOOL CZelDateFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nCode = HIWORD(wParam);
+    HWND hChild = reinterpret_cast<HWND>(lParam);
+    if ((nCode == CBN_SELCHANGE || nCode == EN_CHANGE) && hChild != nullptr)
+        ::SendMessageA(hChild, WM_COMMAND, wParam, lParam);
+    if (nCode == EN_UPDATE && SignalsDateChange())
+        ZelProbeDateChange();
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CZelDateFrame::SendErrorMessage() { ZelSendToMainWindow(ZEL_NAME_DATE_ERROR, 0); }
+void CZelDateFrame::EnableMainWindow(int bEnable) { ZelEnableMainWindow(bEnable); }
+
+int CZelDateFrame::ReadField(UINT nID)
+{
+    char buf[kFieldBuffer] = {};
+    GetDlgItemText(static_cast<int>(nID), buf, kFieldBuffer);
+    return ZelDecimalValue(buf);
+}
+
+void CZelDateFrame::OnChangeYearEdit() { StoreYear(ReadField(IDC_YEAR_EDIT)); }
+
+// ---- era switching ---------------------------------------------------------------
+
+void CZelDateFrame::ShowEraError()
+{
+    if (CWnd* pOwner = EraErrorOwner())
+        ZelMessageBox(pOwner, ZEL_MSG_INVALID_INPUT, MB_ICONSTOP, true);
+}
+
+BOOL CZelDateFrame::SelectWesternEntry()
+{
+    m_FormCombo.SetCurSel(0);
+    return TRUE;
+}
+
+void CZelDateFrame::OnCalendarSwitched(int nDiv, bool) { m_nDiv = nDiv; }
+
+int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
+{
+    const char* pszTrace = TraceName();
+    if (pszTrace != nullptr)
+        TRACE("in %s::ChgYear() m_nOldSel=%d, m_bSetDataFlg=%d, nInputYear=%d, bDiv=%d, bDsp=%d\n",
+              pszTrace, m_nOldSel, m_bSetDataFlg, nInputYear, bDiv, bDsp);
+    const int y = nInputYear;
+
+    if (bDiv == 0) {
+        // A Western year: find the era that contains it, newest first.
+        m_bSetDataFlg = 0;
+        bool bFound = false;
+        for (INT_PTR i = 0; i < m_arEra.GetSize(); ++i) {
+            CZelEra& era = m_arEra[i];
+            if (era.GetDiv() != 0)
+                continue;
+            int nFirst = era.GetStartYear();
+            // A year of one or two digits is read as a year of the era.
+            int nWestern = ZelIsShortYear(y) ? ZelEraToWestern(y, nFirst) : y;
+            if (!era.ChkEra(nWestern))
+                continue;
+            bFound = true;
+            if (nWestern <= 0)
+                break;
+            int nEraYear = ZelWesternToEra(nWestern, nFirst);
+            if (bDsp) {
+                m_FormCombo.SetCurSel(static_cast<int>(i));
+                SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nEraYear), TRUE);
+                m_bWestern = 0;
+            }
+            nOutYear = nEraYear;
+            break;
+        }
+        if (!bFound) {
+            ShowEraError();
+            m_FormCombo.SetCurSel(m_nOldSel);
+            return 0;
+        }
+    } else if (y > 0 && m_nOldSel >= 0 && m_nOldSel < m_arEra.GetSize()) {
+        // An era year of the entry in force, or a year that is Western already.
+        CZelEra& era = m_arEra[m_nOldSel];
+        int nWestern;
+        if (m_bSetDataFlg) {
+            m_bSetDataFlg = 0;
+            nWestern = y;
+        } else if (era.GetStartYear() == -1) {
+            nWestern = y;
+        } else {
+            nWestern = ZelEraToWestern(y, era.GetStartYear());
+        }
+        if (bDsp) {
+            if (!SelectWesternEntry())
+                return 0;
+            SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nWestern), TRUE);
+            m_bWestern = 1;
+        }
+        nOutYear = nWestern;
+    }
+
+    if (pszTrace != nullptr)
+        TRACE("out %s::ChgYear() nInputYear=%d, bDiv=%d, bDsp=%d, nOutYear=%d\n", pszTrace, nInputYear,
+              bDiv, bDsp, nOutYear);
+    m_nOldSel = m_FormCombo.GetCurSel();
+    return 1;
+}
+
+void CZelDateFrame::SwitchEra(bool bCheckDropped)
+{
+    int s = m_FormCombo.GetCurSel();
+    if (s == CB_ERR || (bCheckDropped && m_FormCombo.GetDroppedState()))
+        return;
+    if (s >= m_arEra.GetSize())
+        return;
+    CZelEra era = m_arEra[s];
+    int nOut = 0;
+    if (era.GetDiv() == 0) {
+        if (m_bWestern) {
+            if (ChgYear(ReadField(IDC_YEAR_EDIT), 0, 1, nOut)) {
+                m_YearEdit.LimitText(2);
+                if (m_FormCombo.GetCurSel() == CB_ERR)
+                    return;
+            }
+            s = m_FormCombo.GetCurSel();
+        } else {
+            // The number stays and now counts in the chosen era.
+            int nWestern = ZelEraToWestern(ReadField(IDC_YEAR_EDIT), era.GetStartYear());
+            if (!era.ChkEra(nWestern)) {
+                ShowEraError();
+                m_FormCombo.SetCurSel(m_nOldSel);
+                return;
+            }
+        }
+        OnCalendarSwitched(0, bCheckDropped);
+    } else {
+        if (!m_bWestern) {
+            if (ChgYear(ReadField(IDC_YEAR_EDIT), 1, 1, nOut))
+                m_YearEdit.LimitText(4);
+            s = m_FormCombo.GetCurSel();
+            if (s == CB_ERR)
+                return;
+        }
+        OnCalendarSwitched(1, bCheckDropped);
+    }
+    m_nOldSel = s;
+}
+
+void CZelDateFrame::OnSelchangeFormCombo() { SwitchEra(true); }
+void CZelDateFrame::OnCloseupFormCombo() { SwitchEra(false); }
+
+void CZelDateFrame::ReadShownYear(int& nDiv)
+{
+    const int s = m_FormCombo.GetCurSel();
+    CString strName;
+    GetDlgItemText(IDC_FORM_COMBO, strName);
+    int y = static_cast<int>(GetDlgItemInt(IDC_YEAR_EDIT, nullptr, TRUE));
+    if (s == WesternListPos()) {
+        nDiv = 1;
+        m_nYear = y;
+        return;
+    }
+    nDiv = 0;
+    for (INT_PTR i = 0; i < m_arEra.GetSize(); ++i) {
+        if (AfxMbsCmp(m_arEra[i].GetEraname(), strName) == 0) {
+            y = ZelEraToWestern(y, m_arEra[i].GetStartYear());
+            m_nYear = y;
+        }
+    }
+}
+
+// ---- the controls with month and day ------------------------------------------------
+
+BEGIN_MESSAGE_MAP(CZelFullDateFrame, CZelDateFrame)
+    ON_EN_CHANGE(IDC_MONTH_EDIT, OnChangeMonthEdit)
+    ON_EN_CHANGE(IDC_DAY_EDIT, OnChangeDayEdit)
+END_MESSAGE_MAP()
+
+BOOL CZelFullDateFrame::OnInitDialog()
+{
+    // The month and day limits come before the shared steps show a value.
+    ::SendDlgItemMessageA(m_hWnd, IDC_MONTH_EDIT, EM_LIMITTEXT, 2, 0);
+    ::SendDlgItemMessageA(m_hWnd, IDC_DAY_EDIT, EM_LIMITTEXT, 2, 0);
+    return CZelDateFrame::OnInitDialog();
+}
+
+void CZelFullDateFrame::ShowToday()
+{
+    m_FormCombo.SetCurSel(0);
+    COleDateTime now = COleDateTime::GetCurrentTime();
+    SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
+    SetDlgItemText(IDC_MONTH_EDIT, now.Format("%m"));
+    SetDlgItemText(IDC_DAY_EDIT, now.Format("%d"));
+    m_nYear = now.GetYear();
+    m_nMonth = now.GetMonth();
+    m_nDay = now.GetDay();
+}
+
+void CZelFullDateFrame::ShowHeldDate()
+{
+    int nOut = 0;
+    ChgYear(m_nYear, m_nDiv, 1, nOut);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
+}
+
+void CZelFullDateFrame::OnChangeMonthEdit() { m_nMonth = ReadField(IDC_MONTH_EDIT); }
+void CZelFullDateFrame::OnChangeDayEdit() { m_nDay = ReadField(IDC_DAY_EDIT); }

@@ -1,0 +1,133 @@
+// The frame every date-entry control shares: made from a template of this
+// library as a child of the host's dialog, it joins the host's tab order,
+// walks Tab/Shift+Tab/Enter and swallows Escape, paints the pale background,
+// turns the input method off in its fields, signals date changes to the host
+// and converts the year when the era list is switched.
+//
+// A control states only where it differs, through the virtual hooks below.
+#pragma once
+
+#include <memory>
+
+#include "afxwin.h"
+#include "era/era_core.h"
+#include "resources/resource.h"
+#include "zel_export.h"
+
+class ZELCALCTRL_API CZelDateFrame : public CDialog {
+public:
+    // Only the parent window is used; the template gives style, place and size.
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
+    // The host windows before and after the control in the host's tab order.
+    void SetParentCtrl(CWnd* pPrevCtrl, CWnd* pNextCtrl);
+
+protected:
+    CZelDateFrame(UINT nIDTemplate, CWnd* pParent);
+    ~CZelDateFrame() override;
+
+    // ---- what a control states about itself -----------------------------------
+    // Class name written in the trace lines of ChgYear and SetChoiceData; null
+    // writes none.
+    virtual const char* TraceName() const { return nullptr; }
+    // Owner of the era-switching error box; null shows no box at all.
+    virtual CWnd* EraErrorOwner() { return this; }
+    // Whether a field's whole text is selected when it gets the focus.
+    virtual bool SelectsTextOnFocus() const { return false; }
+    // Whether EN_UPDATE from a field raises the date-change probe.
+    virtual bool SignalsDateChange() const { return true; }
+    // Key walk: the stop that leads back to the host's previous window
+    // (Shift+Tab) and the one that leads on to its next (Tab, Enter), and the
+    // window a step inside the control starts from.
+    virtual bool AtFirstStop() { return m_nFocusId == IDC_FORM_COMBO; }
+    virtual bool AtLastStop() = 0;
+    virtual CWnd* WalkOrigin() { return GetDlgItem(m_nFocusId); }
+    virtual CWnd* PrevStop() { return m_pPrevCtrl; }
+    virtual CWnd* NextStop() { return m_pNextCtrl; }
+    // Called before the focus leaves forward to NextStop(); FALSE keeps it here
+    // (the override places the focus itself).
+    virtual BOOL MayLeaveForward() { return TRUE; }
+    // List position of the Western entry, for reading the value back.
+    virtual int WesternListPos() const { return 0; }
+    // Shows a converted Western year: selects the Western entry; FALSE stops
+    // the conversion (ChgYear then fails).
+    virtual BOOL SelectWesternEntry();
+    // The era list was switched to a calendar (1 Western, 0 era) by the
+    // selection-change (bSelchange) or close-up handler.
+    virtual void OnCalendarSwitched(int nDiv, bool bSelchange);
+    // Fills m_arEra and the era list (after both were emptied).
+    virtual void LoadEraTable();
+    // Shows the value the control holds, or today's date for a new control.
+    virtual void ShowInitialValue() = 0;
+    // Stores the year field's number.
+    virtual void StoreYear(int nYear) { m_nYear = nYear; }
+
+    // ---- the frame ---------------------------------------------------------------
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // Tab, Shift+Tab and Enter inside the control and out to the host.
+    BOOL WalkKey(WPARAM nKey, bool bShift);
+    void FieldGotFocus(UINT nID);
+    void FillEraList();
+    void CancelBackground();
+    void SendErrorMessage();
+    void EnableMainWindow(int bEnable);
+    int ReadField(UINT nID);
+
+    // ---- era switching -------------------------------------------------------------
+    int ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear);
+    void SwitchEra(bool bCheckDropped);
+    void ShowEraError();
+    // The calendar and the Western year the era list and the year field show.
+    void ReadShownYear(int& nDiv);
+
+    virtual void OnSetfocusFormCombo();
+    virtual void OnSetfocusYearEdit();
+    virtual void OnSetfocusMonthEdit();
+    virtual void OnSetfocusDayEdit();
+    virtual void OnSelchangeFormCombo();
+    virtual void OnCloseupFormCombo();
+    virtual void OnChangeYearEdit();
+
+    CArray<CZelEra, CZelEra&> m_arEra;
+    int m_nFocusId = 0;
+    BOOL m_bWestern = 1;
+    int m_nOldSel = 0;
+    CWnd* m_pPrevCtrl = nullptr;
+    CWnd* m_pNextCtrl = nullptr;
+    int m_nDiv = 1;
+    int m_nYear = 0;
+    BOOL m_bSetDataFlg = 0;
+    CComboBox m_FormCombo;
+    CEdit m_YearEdit;
+    std::unique_ptr<CBrush> m_pBkBrush;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The frame of the controls with month and day fields.
+class ZELCALCTRL_API CZelFullDateFrame : public CZelDateFrame {
+protected:
+    CZelFullDateFrame(UINT nIDTemplate, CWnd* pParent) : CZelDateFrame(nIDTemplate, pParent) {}
+
+    BOOL OnInitDialog() override;
+    bool AtLastStop() override { return m_nFocusId == IDC_DAY_EDIT; }
+    // Today's date in the Western calendar, month and day with two digits.
+    void ShowToday();
+    // The held date: the year through ChgYear, month and day as numbers.
+    void ShowHeldDate();
+
+    virtual void OnChangeMonthEdit();
+    virtual void OnChangeDayEdit();
+
+    int m_nMonth = 0;
+    int m_nDay = 0;
+    CEdit m_MonthEdit;
+    CEdit m_DayEdit;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,9 @@
+// ZelCalCtrl: Japanese-calendar date-entry controls for Win32 hosts.
+// The one header a host includes: the framework types the library's
+// interface uses, the era calendar core and every control class.
+#pragma once
+
+#include "afx.h"
+#include "afxwin.h"
+#include "era/era_core.h"
+#include "controls/zel_cal_norm.h"

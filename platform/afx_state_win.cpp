@@ -1,0 +1,140 @@
+// Per-thread and per-process state of the framework: handle maps, the
+// message being handled, the thread object, the module state and the chain
+// of extension modules.
+#include "afxwin.h"
+#include "afx_state_win.h"
+
+#include <memory>
+
+AfxThreadState& AfxGetThreadState()
+{
+    thread_local AfxThreadState state;
+    return state;
+}
+
+CWinThread* AfxGetThread()
+{
+    AfxThreadState& state = AfxGetThreadState();
+    if (!state.pThread)
+        state.pThread = std::make_unique<CWinThread>();
+    return state.pThread.get();
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return AfxGetThread()->m_pMainWnd;
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
+        return FALSE;
+    if (!PreTranslateMessage(&m_msgCur)) {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageA(&m_msgCur);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    // The target window first, then each parent up to the top.
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// ---- module state ------------------------------------------------------------
+
+AFX_MODULE_STATE* AfxGetModuleState()
+{
+    static AFX_MODULE_STATE state = [] {
+        AFX_MODULE_STATE s;
+        s.m_hCurrentInstanceHandle = ::GetModuleHandleA(nullptr);
+        s.m_hCurrentResourceHandle = s.m_hCurrentInstanceHandle;
+        return s;
+    }();
+    return &state;
+}
+
+HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
+void AfxSetResourceHandle(HINSTANCE h) { AfxGetModuleState()->m_hCurrentResourceHandle = h; }
+HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    AFX_MODULE_STATE* pState = AfxGetModuleState();
+    if (pState->m_hCurrentResourceHandle != nullptr &&
+        ::FindResourceA(pState->m_hCurrentResourceHandle, lpszName, lpszType) != nullptr)
+        return pState->m_hCurrentResourceHandle;
+    if (::FindResourceA(pState->m_hCurrentInstanceHandle, lpszName, lpszType) != nullptr)
+        return pState->m_hCurrentInstanceHandle;
+    for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p != nullptr; p = p->m_pNextDLL) {
+        if (p->m_hResource != nullptr && ::FindResourceA(p->m_hResource, lpszName, lpszType) != nullptr)
+            return p->m_hResource;
+    }
+    return pState->m_hCurrentResourceHandle;
+}
+
+// ---- extension modules ---------------------------------------------------------
+
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
+{
+    if (hModule == nullptr)
+        return FALSE;
+    if (state.bInitialized)
+        return TRUE;
+    state.hModule = hModule;
+    state.hResource = hModule;
+    state.bInitialized = TRUE;
+    return TRUE;
+}
+
+static void UnlinkLibrary(CDynLinkLibrary* pLib)
+{
+    CDynLinkLibrary** pp = &AfxGetModuleState()->m_pFirstLibrary;
+    while (*pp != nullptr) {
+        if (*pp == pLib) {
+            *pp = pLib->m_pNextDLL;
+            break;
+        }
+        pp = &(*pp)->m_pNextDLL;
+    }
+    pLib->m_pNextDLL = nullptr;
+    pLib->m_bRegistered = FALSE;
+}
+
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
+{
+    (void)bAll;
+    if (!state.bInitialized)
+        return;
+    // Take every library of this module out of the chain; the objects
+    // themselves belong to the module that made them.
+    AFX_MODULE_STATE* pState = AfxGetModuleState();
+    for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p != nullptr;) {
+        CDynLinkLibrary* pNext = p->m_pNextDLL;
+        if (p->m_hModule == state.hModule)
+            UnlinkLibrary(p);
+        p = pNext;
+    }
+    state.bInitialized = FALSE;
+}
+
+CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state)
+    : m_hModule(state.hModule), m_hResource(state.hResource)
+{
+    AFX_MODULE_STATE* pState = AfxGetModuleState();
+    m_pNextDLL = pState->m_pFirstLibrary;
+    pState->m_pFirstLibrary = this;
+    m_bRegistered = TRUE;
+}
+
+CDynLinkLibrary::~CDynLinkLibrary()
+{
+    if (m_bRegistered)
+        UnlinkLibrary(this);
+}

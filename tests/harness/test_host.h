@@ -1,0 +1,100 @@
+// The test host: drives the controls the way a user and a host application
+// do, on real windows. A main window that records every WM_COMMAND it gets,
+// a host dialog with two neighbour fields, keys and characters posted to the
+// focused window and pumped through the framework's PumpMessage.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ZelCalCtrl.h"
+
+struct RecordedCommand {
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+class TestHost {
+public:
+    TestHost();
+    ~TestHost();
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    HWND MainWindow() const { return m_hMain; }
+    CWnd* Dialog() const { return CWnd::FromHandle(m_hDialog); }
+    CWnd* Prev() const { return CWnd::FromHandle(::GetDlgItem(m_hDialog, 101)); }
+    CWnd* Next() const { return CWnd::FromHandle(::GetDlgItem(m_hDialog, 102)); }
+
+    // Puts a control made with Create between the two host fields.
+    void Place(CWnd& control, int y = 30);
+
+    // Every WM_COMMAND the main window got, in order.
+    const std::vector<RecordedCommand>& Commands() const { return m_commands; }
+    void ClearCommands() { m_commands.clear(); }
+    // How many of the registered message pszName arrived, with lParam.
+    int Count(const char* pszName, LPARAM lParam = 0) const;
+    // Called inside the main window's handling of each WM_COMMAND.
+    std::function<void(const RecordedCommand&)> onCommand;
+
+    // Runs the framework's pump until the queue is empty.
+    static void Pump();
+    // A key pressed in the focused window, Shift held through the thread's
+    // keyboard state.
+    static void PressKey(UINT vk, bool bShift = false);
+    // Characters typed into the focused window.
+    static void Type(const char* pszText);
+    // Focus to a window and pump.
+    static void Focus(CWnd* pWnd);
+    static void Focus(HWND hWnd);
+    static HWND Focused() { return ::GetFocus(); }
+
+    // The era list of a control: choose entry nIndex with the arrow keys in
+    // the closed list (each step is a selection change, as a user's would be).
+    static void ChooseWithKeys(HWND hCombo, int nIndex);
+    // Open the list, move to nIndex inside it, close it.
+    static void ChooseThroughOpenList(HWND hCombo, int nIndex);
+
+    static std::string Text(HWND hWnd);
+    static std::string ItemText(CWnd& dlg, int nID);
+    static int Selection(HWND hCombo);
+
+private:
+    static LRESULT CALLBACK MainProc(HWND, UINT, WPARAM, LPARAM);
+    HWND m_hMain = nullptr;
+    HWND m_hDialog = nullptr;
+    std::vector<RecordedCommand> m_commands;
+};
+
+// A named flag held by the test itself for its lifetime (as a host would).
+class HeldFlag {
+public:
+    explicit HeldFlag(const char* pszName);
+    ~HeldFlag();
+    HeldFlag(const HeldFlag&) = delete;
+    HeldFlag& operator=(const HeldFlag&) = delete;
+
+private:
+    HANDLE m_h;
+};
+
+// A second process that holds a named flag until this object goes.
+class FlagHolderProcess {
+public:
+    explicit FlagHolderProcess(const char* pszName);
+    ~FlagHolderProcess();
+    FlagHolderProcess(const FlagHolderProcess&) = delete;
+    FlagHolderProcess& operator=(const FlagHolderProcess&) = delete;
+    bool Ready() const { return m_bReady; }
+
+private:
+    PROCESS_INFORMATION m_pi{};
+    HANDLE m_hQuit = nullptr;
+    bool m_bReady = false;
+};
+
+bool NamedFlagExists(const char* pszName);
+
+// Shift_JIS literal helper for readable failure output.
+std::string Utf8(const std::string& sjis);

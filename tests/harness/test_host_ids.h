@@ -1,0 +1,10 @@
+// Resource IDs of the test host's own module.
+#ifndef TEST_HOST_IDS_H
+#define TEST_HOST_IDS_H
+#define IDD_TEST_HOST 100
+#define IDC_HOST_PREV 101
+#define IDC_HOST_NEXT 102
+// A template of the host's own under the ID of a library template, so tests
+// prove which module a dialog is taken from.
+#define IDD_DECOY_REGSET 32707
+#endif
