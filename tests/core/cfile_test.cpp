@@ -127,17 +127,3 @@ TEST_F(CFileTest, BackslashSeparatesFolders)
     find.Close();
     find.Close();
 }
-
-TEST(CExceptionTest, CausesAndCatchingByBase)
-{
-    try {
-        throw CFileException(CFileException::diskFull);
-    } catch (CException& e) {
-        e.Delete();
-        auto* fileError = dynamic_cast<CFileException*>(&e);
-        ASSERT_NE(fileError, nullptr);
-        EXPECT_EQ(fileError->m_cause, CFileException::diskFull);
-    }
-    EXPECT_EQ(CFileException().m_cause, CFileException::none);
-    EXPECT_THROW(throw CMemoryException(), CException);
-}
