@@ -7,6 +7,9 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=/usr/lib/wine/wine64
 if [ ! -f "$WINEPREFIX/.zel-ready" ]; then
+  # A wineserver left from a run without this display would keep the old one.
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1; /usr/lib/wine/wineserver -w >/dev/null 2>&1
+  rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   $wine wineboot -i >/dev/null 2>&1
   $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

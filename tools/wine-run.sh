@@ -2,7 +2,8 @@
 # Runs a Windows program of the build under Wine: wine-run.sh BUILD_DIR PROGRAM [ARGS...]
 # The build's own prefix, the Japanese code page, quiet Wine.
 build="$1"; shift
-export WINEPREFIX="$build/wineprefix"
+# The run's own prefix when started through with-display.sh.
+export WINEPREFIX="${ZEL_WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

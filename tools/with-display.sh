@@ -1,17 +1,23 @@
 #!/bin/sh
-# with-display.sh BUILD_DIR COMMAND...: runs COMMAND with a display and the
-# build's Wine prefix ready. Uses $DISPLAY when ZEL_USE_DISPLAY=1, otherwise
-# starts a private Xvfb and stops it afterwards.
+# with-display.sh BUILD_DIR COMMAND...: runs COMMAND with a display and a
+# Wine prefix of its own. The build keeps one prepared prefix
+# (BUILD_DIR/wineprefix); each run works on a copy of it, so runs started
+# side by side never share a wineserver or a named flag, and nothing a run
+# leaves behind reaches the next. Uses $DISPLAY when ZEL_USE_DISPLAY=1,
+# otherwise a private Xvfb that is stopped afterwards.
 build="$1"; shift
-export WINEPREFIX="$build/wineprefix"
+tools="$(cd "$(dirname "$0")" && pwd)"
 xvfb_pid=
+run_prefix=
 cleanup() {
-  WINEPREFIX="$build/wineprefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1
+  if [ -n "$run_prefix" ]; then
+    WINEPREFIX="$run_prefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1
+    WINEPREFIX="$run_prefix" /usr/lib/wine/wineserver -w >/dev/null 2>&1
+    rm -rf "$run_prefix"
+  fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT INT TERM
-# A wineserver left from a run without this display would keep the old one.
-/usr/lib/wine/wineserver -k >/dev/null 2>&1; /usr/lib/wine/wineserver -w >/dev/null 2>&1
 if [ "${ZEL_USE_DISPLAY:-0}" != 1 ] || [ -z "$DISPLAY" ]; then
   n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n+1)); done
@@ -20,6 +26,13 @@ if [ "${ZEL_USE_DISPLAY:-0}" != 1 ] || [ -z "$DISPLAY" ]; then
   export DISPLAY=":$n"
   i=0; while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i+1)); done
 fi
-"$(dirname "$0")/wine-prefix.sh" "$build"
+# Prepare the build's prefix once (serialised between runs).
+mkdir -p "$build"
+flock "$build/.wineprefix.lock" "$tools/wine-prefix.sh" "$build" || exit 1
+run_prefix="$(mktemp -d "${TMPDIR:-/tmp}/zelwine.XXXXXX")"
+# Hard links for the bulk; the registry files, which Wine rewrites, copied.
+cp -al "$build/wineprefix/." "$run_prefix/" && \
+  for f in "$build"/wineprefix/*.reg; do cp --remove-destination "$f" "$run_prefix/"; done
+export ZEL_WINEPREFIX="$run_prefix"
 "$@"; rc=$?
 exit $rc
