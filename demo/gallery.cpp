@@ -1,0 +1,170 @@
+// The gallery host: a Windows application that places every control of the
+// library in its own dialog, between two fields of its own, sets sample
+// values, reads them back and logs every signal it hears.
+//
+//   gallery.exe                 for a person to use
+//   gallery.exe --tour [--exit-after=MS]
+//                               sets the samples, reads them, and (with
+//                               --exit-after) closes itself, for screenshots
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ZelCalCtrl.h"
+#include "gallery_ids.h"
+#include "gallery_samples.h"
+
+namespace {
+
+const UINT kExitTimer = 1;
+
+class CGalleryDlg : public CDialog {
+public:
+    CGalleryDlg() : CDialog(IDD_GALLERY) {}
+
+    void Tour()
+    {
+        OnSetEra();
+        OnRead();
+    }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_rows = MakeGallerySamples(this);
+        // Rows below the first host field, label on the left.
+        int y = 24;
+        for (size_t i = 0; i < m_rows.size(); ++i, y += 18) {
+            CRect label(6, y + 2, 90, y + 11), place(92, y, 0, 0);
+            ::MapDialogRect(m_hWnd, label);
+            ::MapDialogRect(m_hWnd, place);
+            HWND hLabel = ::CreateWindowExA(0, "STATIC", m_rows[i]->Label(), WS_CHILD | WS_VISIBLE, label.left,
+                                            label.top, label.Width() + 40, label.Height(), m_hWnd,
+                                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_ROW_LABEL_FIRST + i)),
+                                            ::GetModuleHandleA(nullptr), nullptr);
+            ::SendMessageA(hLabel, WM_SETFONT, ::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), TRUE);
+            CZelDateFrame& ctrl = m_rows[i]->Control();
+            CRect rc;
+            ctrl.GetWindowRect(rc);
+            ctrl.MoveWindow(place.left + 60, place.top, rc.Width(), rc.Height());
+            ctrl.ShowWindow(SW_SHOW);
+        }
+        // Each control sits between its neighbours in the tab walk.
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            CWnd* pPrev = i == 0 ? GetDlgItem(IDC_PREV_FIELD) : &m_rows[i - 1]->Control();
+            CWnd* pNext = i + 1 == m_rows.size() ? GetDlgItem(IDC_NEXT_FIELD) : &m_rows[i + 1]->Control();
+            m_rows[i]->SetNeighbours(pPrev, pNext);
+        }
+        Log("ギャラリーを開きました。ZEL2_DATE_CHANGE を保持しているので日付の変更が通知されます。");
+        return TRUE;
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        // The library's signals arrive as WM_COMMAND with a registered number.
+        const UINT nID = static_cast<UINT>(wParam);
+        struct { const char* name; const char* words; } signals[] = {
+            {"ZEL2_DATE_CHANGE", "日付が変わりました"},
+            {"ZEL2_CALWND_ENABLE", "ダイアログ"},
+            {"ZEL_DATE_ERROR_MESSAGE", "入力の誤り"},
+        };
+        for (const auto& s : signals) {
+            if (nID == ::RegisterWindowMessageA(s.name)) {
+                CString line;
+                line.Format("信号: %s (%s) lParam=%d", s.name, s.words, static_cast<int>(lParam));
+                Log(line);
+                return TRUE;
+            }
+        }
+        return CDialog::OnCommand(wParam, lParam);
+    }
+
+    void OnCancel() override { ::DestroyWindow(m_hWnd); }
+    void OnOK() override {}
+    void PostNcDestroy() override { ::PostQuitMessage(0); }
+
+    void OnSetWestern()
+    {
+        for (auto& row : m_rows)
+            row->SetWesternSample();
+        Log("西暦の例を設定しました。");
+    }
+
+    void OnSetEra()
+    {
+        for (auto& row : m_rows)
+            row->SetEraSample();
+        Log("和暦の例を設定しました。");
+    }
+
+    void OnRead()
+    {
+        for (auto& row : m_rows) {
+            CString line;
+            line.Format("読み取り: %s: %s", row->Label(), (LPCSTR)row->Read());
+            Log(line);
+        }
+    }
+
+    void OnClearLog() { SetDlgItemText(IDC_LOG, ""); }
+
+    void Log(const CString& line)
+    {
+        HWND hLog = ::GetDlgItem(m_hWnd, IDC_LOG);
+        int n = ::GetWindowTextLengthA(hLog);
+        ::SendMessageA(hLog, EM_SETSEL, n, n);
+        CString text = line + "\r\n";
+        ::SendMessageA(hLog, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(text)));
+    }
+
+    std::vector<std::unique_ptr<GallerySample>> m_rows;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
+    ON_BN_CLICKED(IDC_SET_WESTERN, OnSetWestern)
+    ON_BN_CLICKED(IDC_SET_ERA, OnSetEra)
+    ON_BN_CLICKED(IDC_READ, OnRead)
+    ON_BN_CLICKED(IDC_CLEAR_LOG, OnClearLog)
+END_MESSAGE_MAP()
+
+VOID CALLBACK ExitTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    ::DestroyWindow(hWnd);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
+{
+    const std::string args = lpCmdLine ? lpCmdLine : "";
+    const bool bTour = args.find("--tour") != std::string::npos;
+    int nExitAfter = 0;
+    if (auto pos = args.find("--exit-after="); pos != std::string::npos)
+        nExitAfter = std::atoi(args.c_str() + pos + std::strlen("--exit-after="));
+
+    // The host holds the date-change flag so that it hears every change.
+    HANDLE hDateChange = ::CreateMutexA(nullptr, TRUE, "ZEL2_DATE_CHANGE");
+
+    CGalleryDlg dlg;
+    if (!dlg.Create(IDD_GALLERY, nullptr))
+        return 1;
+    AfxGetThread()->m_pMainWnd = &dlg;
+    if (bTour)
+        dlg.Tour();
+    if (nExitAfter > 0)
+        ::SetTimer(dlg.m_hWnd, kExitTimer, static_cast<UINT>(nExitAfter), ExitTimer);
+
+    while (AfxGetThread()->PumpMessage()) {
+    }
+    AfxGetThread()->m_pMainWnd = nullptr;
+    if (hDateChange) {
+        ::ReleaseMutex(hDateChange);
+        ::CloseHandle(hDateChange);
+    }
+    return 0;
+}
