@@ -8,7 +8,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=/usr/lib/wine/wine64
 if [ ! -f "$WINEPREFIX/.zel-ready" ]; then
   # A wineserver left from a run without this display would keep the old one.
-  /usr/lib/wine/wineserver -k >/dev/null 2>&1; /usr/lib/wine/wineserver -w >/dev/null 2>&1
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   $wine wineboot -i >/dev/null 2>&1
