@@ -7,3 +7,5 @@
 #include "afxwin.h"
 #include "era/era_core.h"
 #include "controls/zel_cal_norm.h"
+#include "periodic/zel_reg_set_dlg.h"
+#include "periodic/zel_str_edit.h"

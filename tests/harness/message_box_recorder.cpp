@@ -65,6 +65,8 @@ LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lP
             box.mainDisabled = pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd);
             box.focusBefore = ::GetFocus();
             g_pBoxes->push_back(box);
+            if (g_pRecorder != nullptr && g_pRecorder->onBox)
+                g_pRecorder->onBox(box);
             // Closed through its own loop, as a click on OK would.
             ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
         }

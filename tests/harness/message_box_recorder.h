@@ -28,6 +28,8 @@ public:
     const std::vector<RecordedBox>& Boxes() const { return m_boxes; }
     size_t Count() const { return m_boxes.size(); }
     void Clear() { m_boxes.clear(); }
+    // Called with each box while it is up, before it is closed.
+    std::function<void(const RecordedBox&)> onBox;
 
 private:
     static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);

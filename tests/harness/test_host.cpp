@@ -119,6 +119,12 @@ void TestHost::Focus(HWND hWnd)
 
 void TestHost::Focus(CWnd* pWnd) { Focus(pWnd->m_hWnd); }
 
+void TestHost::Click(HWND hButton)
+{
+    ::SendMessageA(hButton, BM_CLICK, 0, 0);
+    Pump();
+}
+
 int TestHost::Selection(HWND hCombo)
 {
     return static_cast<int>(::SendMessageA(hCombo, CB_GETCURSEL, 0, 0));
@@ -179,6 +185,13 @@ bool NamedFlagExists(const char* pszName)
     ::CloseHandle(h);
     return true;
 }
+
+CurrentResources::CurrentResources(HINSTANCE hModule) : m_hSaved(AfxGetResourceHandle())
+{
+    AfxSetResourceHandle(hModule);
+}
+
+CurrentResources::~CurrentResources() { AfxSetResourceHandle(m_hSaved); }
 
 FlagHolderProcess::FlagHolderProcess(const char* pszName)
 {

@@ -49,6 +49,8 @@ public:
     static void Focus(CWnd* pWnd);
     static void Focus(HWND hWnd);
     static HWND Focused() { return ::GetFocus(); }
+    // A click on a button, through the button itself (BM_CLICK), and pump.
+    static void Click(HWND hButton);
 
     // The era list of a control: choose entry nIndex with the arrow keys in
     // the closed list (each step is a selection change, as a user's would be).
@@ -95,6 +97,22 @@ private:
 };
 
 bool NamedFlagExists(const char* pszName);
+
+// Makes a module's resources the current ones (the module state's current
+// resource handle) for the object's lifetime, as a host may do.
+class CurrentResources {
+public:
+    explicit CurrentResources(HINSTANCE hModule);
+    ~CurrentResources();
+    CurrentResources(const CurrentResources&) = delete;
+    CurrentResources& operator=(const CurrentResources&) = delete;
+
+    static HINSTANCE Library() { return ::GetModuleHandleA("ZelCalCtrl.dll"); }
+    static HINSTANCE Host() { return ::GetModuleHandleA(nullptr); }
+
+private:
+    HINSTANCE m_hSaved;
+};
 
 // Shift_JIS literal helper for readable failure output.
 std::string Utf8(const std::string& sjis);

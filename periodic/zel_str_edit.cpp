@@ -1,0 +1,64 @@
+#include "periodic/zel_str_edit.h"
+
+#include "periodic/zel_reg_set_dlg.h"
+#include "resources/resource.h"
+
+BEGIN_MESSAGE_MAP(CZelStrEdit, CEdit)
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+CZelStrEdit::CZelStrEdit() = default;
+
+CZelStrEdit::~CZelStrEdit() = default;
+
+void CZelStrEdit::SetChoiceData(int nYear, int nMonth, int nDay, int nInterval)
+{
+    m_nYear = nYear;
+    m_nMonth = nMonth;
+    m_nDay = nDay;
+    m_nInterval = nInterval;
+}
+
+void CZelStrEdit::CnvRegStr(int nInterval, int nMonth, int nDay, CString& str)
+{
+    if (nInterval == 0)
+        return;
+    if (nInterval == -1)
+        str.Format("毎年%d月%d日", nMonth, nDay);
+    else if (nInterval >= 2)
+        str.Format("%dヶ月に1回の%d日", nInterval, nDay);
+    else if (nInterval == 1)
+        str.Format("毎月%d日", nDay);
+    else
+        str = "毎月1日";
+}
+
+void CZelStrEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // The template is found through the resource handle current now.
+    CZelRegSetDlg dlg(nullptr);
+    if (m_nDay == 0)
+        m_nDay = 1;
+    dlg.SetChoiceData(m_nInterval, m_nMonth, m_nDay);
+    if (dlg.DoModal() == IDOK) {
+        dlg.GetChoiceData(m_nInterval, m_nMonth, m_nDay);
+        CString strText;
+        CnvRegStr(m_nInterval, m_nMonth, m_nDay, strText);
+        if (HWND hParent = ::GetParent(m_hWnd))
+            ::SetDlgItemTextA(hParent, IDC_STR_EDIT, strText);
+    }
+    CEdit::OnLButtonDblClk(nFlags, point);
+}
+
+void CZelStrEdit::OnSetFocus(CWnd* pOldWnd)
+{
+    CEdit::OnSetFocus(pOldWnd);
+    // The field never keeps the focus: it goes on to the next tab stop.
+    HWND hParent = ::GetParent(m_hWnd);
+    if (hParent == nullptr)
+        return;
+    HWND hNext = ::GetNextDlgTabItem(hParent, m_hWnd, FALSE);
+    if (hNext != nullptr && hNext != m_hWnd)
+        ::SetFocus(hNext);
+}
