@@ -34,5 +34,10 @@ run_prefix="$(mktemp -d "${TMPDIR:-/tmp}/zelwine.XXXXXX")"
 cp -al "$build/wineprefix/." "$run_prefix/" && \
   for f in "$build"/wineprefix/*.reg; do cp --remove-destination "$f" "$run_prefix/"; done
 export ZEL_WINEPREFIX="$run_prefix"
+# Keep the run's wineserver up between the many short test processes.
+WINEPREFIX="$run_prefix" /usr/lib/wine/wineserver -p
+# Start the prefix's background processes now, away from any output pipe a
+# test runner would wait on.
+"$tools/wine-run.sh" "$build" cmd.exe /c echo >/dev/null 2>&1 </dev/null
 "$@"; rc=$?
 exit $rc
