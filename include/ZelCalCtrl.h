@@ -9,3 +9,6 @@
 #include "controls/zel_cal_norm.h"
 #include "periodic/zel_reg_set_dlg.h"
 #include "periodic/zel_str_edit.h"
+#include "periodic/zel_cal_reg.h"
+#include "periodic/zel_cal_reg_notify.h"
+#include "periodic/zel_cal_reg_not_notify.h"

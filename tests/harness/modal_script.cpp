@@ -28,7 +28,10 @@ ModalScript::~ModalScript()
 
 LRESULT CALLBACK ModalScript::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HCBT_ACTIVATE && g_pScript != nullptr) {
+    if (nCode == HCBT_CREATEWND && g_pScript != nullptr)
+        g_pScript->m_created.insert(reinterpret_cast<HWND>(wParam));
+    if (nCode == HCBT_ACTIVATE && g_pScript != nullptr &&
+        g_pScript->m_created.count(reinterpret_cast<HWND>(wParam)) != 0) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         char cls[32] = {};
         char caption[256] = {};

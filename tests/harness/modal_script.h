@@ -1,6 +1,6 @@
 // Drives a modal dialog of the library from inside its own message loop.
-// When a dialog that is not one of the library's message boxes is
-// activated, a one-shot timer runs the script once in the dialog's loop, so
+// When a dialog made while the driver exists, other than one of the
+// library's message boxes, is activated, a one-shot timer runs the script once in the dialog's loop, so
 // that the script acts through the dialog's controls and closes it with its
 // own buttons or keys while the real loop runs. The dialog is claimed so
 // that the message-box recorder leaves it alone; boxes the script brings up
@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ private:
     UINT_PTR m_nGuardTimer = 0;
     bool m_bForced = false;
     std::vector<std::string> m_captions;
+    std::set<HWND> m_created;  // windows made while the driver exists
 };
 
 // Helpers for scripts: items of a dialog by ID.

@@ -1,0 +1,150 @@
+#include "periodic/zel_cal_reg_notify.h"
+
+#include "controls/host_signals.h"
+#include "module/zel_module.h"
+
+// Year and month that hold every month-and-day and every day of a month.
+static const int kRuleYear = 2000;
+static const int kRuleMonth = 12;
+
+BEGIN_MESSAGE_MAP(CZelCalRegNotify, CZelPeriodicFrame)
+    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
+END_MESSAGE_MAP()
+
+CZelCalRegNotify::CZelCalRegNotify(CWnd* pParent) : CZelPeriodicFrame(IDD_ZELCALREGNOTIFY, pParent) {}
+
+CZelCalRegNotify::CZelCalRegNotify(UINT nIDTemplate, CWnd* pParent) : CZelPeriodicFrame(nIDTemplate, pParent) {}
+
+CZelCalRegNotify::~CZelCalRegNotify() = default;
+
+void CZelCalRegNotify::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BTN_DAY, m_DayBtn);
+    DDX_Control(pDX, IDC_BTN_REG, m_RegBtn);
+    DDX_Control(pDX, IDC_BTN_SET, m_SetBtn);
+    DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify);
+    DDX_Control(pDX, IDC_STR_EDIT, m_StrEdit);
+    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
+    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
+    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
+    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+}
+
+// ---- value -------------------------------------------------------------------------------
+
+void CZelCalRegNotify::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, int bNotify, int nInterval,
+                                     COleDateTime dtInterval)
+{
+    TRACE("SetChoiceData Era[%d] Year[%d] Month[%d] Day[%d] Notify[%d] Interval[%d] IntMonth[%d] IntDay[%d]\n",
+          nDiv, nYear, nMonth, nDay, bNotify, nInterval, dtInterval.GetMonth(), dtInterval.GetDay());
+    m_nDiv = nDiv;
+    m_nYear = nYear;
+    m_nMonth = nMonth;
+    m_nDay = nDay;
+    m_bNotify = bNotify;
+    m_nInterval = nInterval;
+    m_bSetDataFlg = 1;
+    if (nInterval != 0) {
+        m_nIntMonth = dtInterval.GetMonth();
+        m_nIntDay = dtInterval.GetDay();
+    } else {
+        m_nRegInterval = 1;
+        m_nRegDay = 1;
+    }
+    DspInitData();
+}
+
+void CZelCalRegNotify::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay, int& bNotify,
+                                     int& nInterval, COleDateTime& dtInterval)
+{
+    ReadShownYear(m_nSaveDiv);
+    nDiv = m_nSaveDiv;
+    nYear = m_nYear;
+    nMonth = m_nMonth;
+    nDay = m_nDay;
+    bNotify = m_bNotify;
+    nInterval = m_nInterval;
+    if (m_nRegMonth == 0)
+        m_nRegMonth = nMonth;
+    if (m_nInterval == 0)
+        dtInterval = COleDateTime(m_nYear, m_nMonth, m_nDay, 0, 0, 0);
+    else if (m_nInterval == -1)
+        dtInterval = COleDateTime(kRuleYear, m_nRegMonth, m_nRegDay, 0, 0, 0);
+    else
+        dtInterval = COleDateTime(kRuleYear, kRuleMonth, m_nRegDay, 0, 0, 0);
+    TRACE("%s::GetChoiceData() 基準日=%d/%d/%d(和暦/西暦=%d), 通知=%d, 通知間隔=%d, 通知の月日=%d%d%d\n",
+          TraceName(), nYear, nMonth, nDay, nDiv, bNotify, nInterval, dtInterval.GetYear(), dtInterval.GetMonth(),
+          dtInterval.GetDay());
+}
+
+void CZelCalRegNotify::StoreYear(int nYear)
+{
+    // The base date follows the year field only while it is the date shown.
+    if (m_bDayMode)
+        m_nYear = nYear;
+}
+
+// ---- faces ---------------------------------------------------------------------------------
+
+void CZelCalRegNotify::RuleToWord(int& nInterval, int& nMonth, int& nDay)
+{
+    nInterval = m_nInterval;
+    nMonth = m_nIntMonth;
+    nDay = m_nIntDay;
+}
+
+void CZelCalRegNotify::KeepRule(bool bDateGiven)
+{
+    if (!bDateGiven)
+        m_nRegInterval = 1;
+    m_nRegMonth = m_nIntMonth;
+    m_nRegDay = m_nIntDay;
+}
+
+void CZelCalRegNotify::InitDataShown() { CheckDlgButton(IDC_CHK_NOTIFY, m_bNotify ? BST_CHECKED : BST_UNCHECKED); }
+
+// ---- buttons -------------------------------------------------------------------------------
+
+void CZelCalRegNotify::TakeRuleBack()
+{
+    // 定期 always starts from 毎月1日.
+    m_nInterval = 1;
+    m_nIntDay = 1;
+    m_nRegDay = 1;
+}
+
+bool CZelCalRegNotify::TakeDateBack()
+{
+    // 日時 starts from today's date, not from the base date held before.
+    m_nIntMonth = 1;
+    m_nIntDay = 1;
+    TakeToday();
+    m_nDiv = m_nSaveDiv;
+    if (!MayShowDateAgain())
+        return false;
+    DspInitData();
+    return true;
+}
+
+void CZelCalRegNotify::OfferedRule(int& nInterval, int& nMonth, int& nDay)
+{
+    nInterval = m_nInterval;
+    nMonth = m_nIntMonth;
+    nDay = m_nIntDay;
+}
+
+// The rule dialog's template is this library's, whatever the host made current.
+void CZelCalRegNotify::BeforeRuleDialog() { ZelUseLibraryResources(); }
+
+void CZelCalRegNotify::StoreAcceptedRule(int nMonth, int nDay)
+{
+    m_nIntMonth = nMonth;
+    m_nIntDay = nDay;
+}
+
+void CZelCalRegNotify::OnChkNotify()
+{
+    m_bNotify = !m_bNotify;
+    ZelProbeDateChange();
+}

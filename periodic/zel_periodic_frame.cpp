@@ -1,0 +1,236 @@
+#include "periodic/zel_periodic_frame.h"
+
+#include <iterator>
+
+#include "controls/host_signals.h"
+#include "periodic/zel_reg_set_dlg.h"
+
+namespace {
+
+// The items of each face; the two faces overlap in the template.
+const UINT kDateFaceItems[] = {IDC_FORM_COMBO, IDC_YEAR_EDIT,   IDC_MONTH_EDIT,  IDC_DAY_EDIT,
+                               IDC_BTN_REG,    IDC_LABEL_YEAR, IDC_LABEL_MONTH, IDC_LABEL_DAY};
+const UINT kRuleFaceItems[] = {IDC_STR_EDIT, IDC_BTN_SET, IDC_BTN_DAY};
+
+// UseControl's items, in its order; a control without the check box skips it.
+const UINT kUsedItems[] = {IDC_BTN_DAY,   IDC_BTN_REG,    IDC_BTN_SET,    IDC_CHK_NOTIFY, IDC_STR_EDIT,
+                           IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_FORM_COMBO, IDC_DAY_EDIT};
+
+// The wording of a value that holds no date at all: 毎月1日.
+const int kNoDateInterval = -2;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CZelPeriodicFrame, CZelFullDateFrame)
+    ON_BN_CLICKED(IDC_BTN_REG, OnBtnReg)
+    ON_BN_CLICKED(IDC_BTN_SET, OnBtnSet)
+    ON_BN_CLICKED(IDC_BTN_DAY, OnBtnDay)
+END_MESSAGE_MAP()
+
+CZelPeriodicFrame::CZelPeriodicFrame(UINT nIDTemplate, CWnd* pParent) : CZelFullDateFrame(nIDTemplate, pParent)
+{
+}
+
+CZelPeriodicFrame::~CZelPeriodicFrame() = default;
+
+// ---- host interface ----------------------------------------------------------------------
+
+bool CZelPeriodicFrame::InDateFace() const { return ::IsWindowVisible(Item(IDC_FORM_COMBO)) != FALSE; }
+
+UINT CZelPeriodicFrame::LastItemId() { return InDateFace() ? IDC_BTN_REG : IDC_BTN_DAY; }
+
+void CZelPeriodicFrame::SetFocusCalCtrl(int bFirst)
+{
+    UINT nID = LastItemId();
+    if (bFirst)
+        nID = InDateFace() ? IDC_FORM_COMBO : IDC_BTN_SET;
+    if (HWND hItem = Item(nID))
+        ::SetFocus(hItem);
+}
+
+void CZelPeriodicFrame::UseControl(int bEnable)
+{
+    for (UINT nID : kUsedItems) {
+        if (HWND hItem = Item(nID))
+            ::EnableWindow(hItem, bEnable);
+    }
+}
+
+// ---- faces ---------------------------------------------------------------------------------
+
+void CZelPeriodicFrame::TakeToday()
+{
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    m_nYear = now.GetYear();
+    m_nMonth = now.GetMonth();
+    m_nDay = now.GetDay();
+}
+
+void CZelPeriodicFrame::ShowGivenDate()
+{
+    ShowHeldDate();
+    m_nSaveDiv = m_nDiv;
+}
+
+void CZelPeriodicFrame::ShowTodaysDate()
+{
+    ShowToday();
+    m_nSaveDiv = 1;
+}
+
+void CZelPeriodicFrame::DspInitData()
+{
+    if (m_nInterval != 0) {
+        const bool bDateGiven = HoldsDate();
+        if (!bDateGiven)
+            TakeToday();
+        KeepRule(bDateGiven);
+        DspChg(1);
+        m_bDayMode = 0;
+    } else {
+        PrepareDateFace();
+        if (HoldsDate())
+            ShowGivenDate();
+        else
+            ShowTodaysDate();
+        DspChg(0);
+        m_bDayMode = 1;
+        DateFaceShown();
+    }
+    InitDataShown();
+}
+
+void CZelPeriodicFrame::DspChg(int bRule)
+{
+    const UINT* pShown = bRule ? kRuleFaceItems : kDateFaceItems;
+    const UINT* pHidden = bRule ? kDateFaceItems : kRuleFaceItems;
+    const size_t nShown = bRule ? std::size(kRuleFaceItems) : std::size(kDateFaceItems);
+    const size_t nHidden = bRule ? std::size(kDateFaceItems) : std::size(kRuleFaceItems);
+
+    if (!bRule)
+        ShowDateFields();
+    for (size_t i = 0; i < nShown; ++i) {
+        if (HWND hItem = Item(pShown[i]))
+            ::ShowWindow(hItem, SW_SHOW);
+    }
+    for (size_t i = 0; i < nHidden; ++i) {
+        if (HWND hItem = Item(pHidden[i]))
+            ::ShowWindow(hItem, SW_HIDE);
+    }
+    if (!bRule)
+        return;
+
+    int nInterval = kNoDateInterval;
+    int nMonth = 0;
+    int nDay = 1;
+    if (HoldsDate())
+        RuleToWord(nInterval, nMonth, nDay);
+    CString strRule;
+    CZelStrEdit::CnvRegStr(nInterval, nMonth, nDay, strRule);
+    SetDlgItemText(IDC_STR_EDIT, strRule);
+    m_StrEdit.SetChoiceData(m_nYear, nMonth, nDay, m_nInterval);
+}
+
+// ---- buttons ---------------------------------------------------------------------------------
+
+void CZelPeriodicFrame::OnBtnReg()
+{
+    TakeRuleBack();
+    m_bDayMode = 0;
+    DspChg(1);
+    ZelProbeDateChange();
+}
+
+void CZelPeriodicFrame::OnBtnDay()
+{
+    m_nInterval = 0;
+    m_bDayMode = 1;
+    // The date brought back carries a Western year: shown as SetChoiceData
+    // shows one, whatever entry the hidden era list was left on.
+    m_bSetDataFlg = 1;
+    if (!TakeDateBack())
+        return;
+    DspChg(0);
+    ZelProbeDateChange();
+}
+
+void CZelPeriodicFrame::OnBtnSet()
+{
+    int nInterval = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    OfferedRule(nInterval, nMonth, nDay);
+    m_nRegInterval = nInterval;
+    m_nRegMonth = nMonth;
+    m_nRegDay = nDay;
+
+    CZelRegSetDlg dlg(nullptr);
+    dlg.SetChoiceData(m_nInterval, nMonth, nDay);
+    BeforeRuleDialog();
+    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
+    if (dlg.DoModal() == IDOK) {
+        int nNewInterval = 0;
+        int nNewMonth = 0;
+        int nNewDay = 0;
+        dlg.GetChoiceData(nNewInterval, nNewMonth, nNewDay);
+        m_nRegInterval = nNewInterval;
+        m_nRegMonth = nNewMonth;
+        m_nRegDay = nNewDay;
+        m_nInterval = nNewInterval;
+        StoreAcceptedRule(nNewMonth, nNewDay);
+        CString strRule;
+        CZelStrEdit::CnvRegStr(nNewInterval, nNewMonth, nNewDay, strRule);
+        SetDlgItemText(IDC_STR_EDIT, strRule);
+        UpdateData(TRUE);
+        m_nDiv = 1;
+    }
+    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
+}
+
+// ---- keys ------------------------------------------------------------------------------------
+
+bool CZelPeriodicFrame::IsVisibleStop(HWND hWnd) const
+{
+    return hWnd != nullptr && ::GetParent(hWnd) == m_hWnd && ::IsWindowVisible(hWnd) &&
+           (::GetWindowLongA(hWnd, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+// Asked for Shift+Tab only. In the rule face only the stops after 設定 step
+// back inside the control; from 設定 the walk leaves for the host, from
+// anywhere else it goes nowhere (PrevStop gives none).
+bool CZelPeriodicFrame::AtFirstStop()
+{
+    const HWND hFocus = ::GetFocus();
+    if (InDateFace())
+        return hFocus == Item(IDC_FORM_COMBO);
+    return hFocus == Item(IDC_BTN_SET) || !IsVisibleStop(hFocus);
+}
+
+CWnd* CZelPeriodicFrame::PrevStop()
+{
+    if (InDateFace() || ::GetFocus() == Item(IDC_BTN_SET))
+        return m_pPrevCtrl;
+    return nullptr;
+}
+
+bool CZelPeriodicFrame::AtLastStop() { return ::GetFocus() == Item(LastItemId()); }
+
+CWnd* CZelPeriodicFrame::WalkOrigin() { return CWnd::GetFocus(); }
+
+// ---- notifications ---------------------------------------------------------------------------
+
+BOOL CZelPeriodicFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // The rule text is no date field: its text changes raise no date-change probe.
+    if (HIWORD(wParam) == EN_UPDATE && LOWORD(wParam) == IDC_STR_EDIT)
+        return CDialog::OnCommand(wParam, lParam);
+    return CZelFullDateFrame::OnCommand(wParam, lParam);
+}
+
+void CZelPeriodicFrame::OnCalendarSwitched(int nDiv, bool bSelchange)
+{
+    // A choice in the closed list also decides the calendar reported for the value.
+    m_nDiv = nDiv;
+    if (bSelchange)
+        m_nSaveDiv = nDiv;
+}

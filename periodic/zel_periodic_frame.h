@@ -1,0 +1,96 @@
+// The frame of the periodic date controls. Their value is either a date or a
+// periodic rule, shown in one of two faces in the same place: the date face
+// (era list, year, month, day and the 定期 button) and the rule face (the
+// rule in words, 設定 to edit it and 日時 to go back to a date).
+//
+// This class holds what the three controls share: the faces and their
+// switching, the three buttons, the key walk that follows the face in force,
+// and the era switching that keeps the calendar for the value. Each control
+// states its value's differences through the hooks below.
+#pragma once
+
+#include "controls/zel_date_frame.h"
+#include "periodic/zel_str_edit.h"
+
+class ZELCALCTRL_API CZelPeriodicFrame : public CZelFullDateFrame {
+public:
+    // Non-zero: the first item of the face in force (era list or 設定);
+    // 0: its last item.
+    void SetFocusCalCtrl(int bFirst);
+    // Enables or disables the buttons, the check box (when there is one),
+    // the rule text and the date fields; the labels are left alone.
+    void UseControl(int bEnable);
+    void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
+
+protected:
+    CZelPeriodicFrame(UINT nIDTemplate, CWnd* pParent);
+    ~CZelPeriodicFrame() override;
+
+    // ---- what a periodic control states about itself ----------------------------
+    // The last item of the face in force, from which Tab leaves for the host.
+    virtual UINT LastItemId();
+    // The rule worded in the rule face while a date is held.
+    virtual void RuleToWord(int& nInterval, int& nMonth, int& nDay) = 0;
+    // Writes the held date into the fields as the date face is shown.
+    virtual void ShowDateFields() {}
+    // The kept rule as the rule face is chosen for a value (bDateGiven: the
+    // value carried a date; otherwise today's date has been taken).
+    virtual void KeepRule(bool bDateGiven) = 0;
+    // Steps of choosing the date face for a value: before anything is shown,
+    // a date the value carries, today's date for a value without one, and
+    // once the face is shown.
+    virtual void PrepareDateFace() {}
+    virtual void ShowGivenDate();
+    virtual void ShowTodaysDate();
+    virtual void DateFaceShown() {}
+    // The end of choosing a face, in either face.
+    virtual void InitDataShown() {}
+    // 定期: the rule the rule face shows.
+    virtual void TakeRuleBack() = 0;
+    // 日時: brings a date back; false leaves the face as it is.
+    virtual bool TakeDateBack() = 0;
+    // 設定: the rule offered in the dialog, what is done before it runs, and
+    // where an accepted rule's month and day go.
+    virtual void OfferedRule(int& nInterval, int& nMonth, int& nDay) = 0;
+    virtual void BeforeRuleDialog() {}
+    virtual void StoreAcceptedRule(int nMonth, int nDay) = 0;
+
+    // ---- the frame's hooks -------------------------------------------------------------
+    bool AtFirstStop() override;
+    bool AtLastStop() override;
+    CWnd* WalkOrigin() override;
+    CWnd* PrevStop() override;
+    void OnCalendarSwitched(int nDiv, bool bSelchange) override;
+    void ShowInitialValue() override { DspInitData(); }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // Chooses the face for the held value and shows it.
+    void DspInitData();
+    // Shows the rule face (non-zero) or the date face (0).
+    void DspChg(int bRule);
+    bool HoldsDate() const { return m_nYear != 0 || m_nMonth != 0 || m_nDay != 0; }
+    // Today's year, month and day into m_nYear, m_nMonth, m_nDay.
+    void TakeToday();
+    bool InDateFace() const;
+    HWND Item(UINT nID) const { return ::GetDlgItem(m_hWnd, static_cast<int>(nID)); }
+
+    void OnBtnReg();
+    void OnBtnDay();
+    void OnBtnSet();
+
+    int m_nSaveDiv = 0;      // calendar kept for the value, reported by GetChoiceData
+    int m_nRegInterval = 1;  // the kept rule
+    int m_nRegMonth = 0;
+    int m_nRegDay = 0;
+    BOOL m_bDayMode = 1;     // the date face is in force
+    int m_nInterval = 0;     // interval of the held value, 0 a date
+    CButton m_DayBtn;
+    CButton m_SetBtn;
+    CButton m_RegBtn;
+    CZelStrEdit m_StrEdit;
+
+private:
+    bool IsVisibleStop(HWND hWnd) const;
+
+    DECLARE_MESSAGE_MAP()
+};
