@@ -356,5 +356,50 @@ void CZelFullDateFrame::ShowHeldDate()
     SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
 }
 
+void CZelFullDateFrame::ShowInitialValue()
+{
+    if (m_nYear == 0 && m_nMonth == 0 && m_nDay == 0)
+        ShowToday();
+    else
+        ShowHeldDate();
+}
+
+void CZelFullDateFrame::SetFullDate(int nDiv, int nYear, int nMonth, int nDay)
+{
+    const char* pszTrace = TraceName();
+    if (pszTrace != nullptr)
+        TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
+    m_nDiv = nDiv;
+    m_nYear = nYear;
+    m_nMonth = nMonth;
+    m_nDay = nDay;
+    m_bSetDataFlg = 1;
+    int nOut = nYear;
+    ChgYear(nYear, nDiv, 1, nOut);
+    if (pszTrace != nullptr)
+        TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nOut, m_nMonth, m_nDay);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
+}
+
+void CZelFullDateFrame::GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay)
+{
+    ReadShownYear(m_nDiv);
+    nDiv = m_nDiv;
+    nYear = m_nYear;
+    nMonth = m_nMonth;
+    nDay = m_nDay;
+    if (const char* pszTrace = TraceName())
+        TRACE("out %s::GetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
+}
+
+void CZelFullDateFrame::EnableDateFields(int bEnable)
+{
+    m_YearEdit.EnableWindow(bEnable);
+    m_MonthEdit.EnableWindow(bEnable);
+    m_FormCombo.EnableWindow(bEnable);
+    m_DayEdit.EnableWindow(bEnable);
+}
+
 void CZelFullDateFrame::OnChangeMonthEdit() { m_nMonth = ReadField(IDC_MONTH_EDIT); }
 void CZelFullDateFrame::OnChangeDayEdit() { m_nDay = ReadField(IDC_DAY_EDIT); }

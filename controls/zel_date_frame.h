@@ -116,10 +116,19 @@ protected:
 
     BOOL OnInitDialog() override;
     bool AtLastStop() override { return m_nFocusId == IDC_DAY_EDIT; }
+    // The held date, or today's for a control that holds none (all zeros).
+    void ShowInitialValue() override;
     // Today's date in the Western calendar, month and day with two digits.
     void ShowToday();
     // The held date: the year through ChgYear, month and day as numbers.
     void ShowHeldDate();
+    // SetChoiceData of the full-date controls: holds the date and shows it.
+    void SetFullDate(int nDiv, int nYear, int nMonth, int nDay);
+    // GetChoiceData of the full-date controls: the calendar and Western year
+    // shown, with the month and day held.
+    void GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay);
+    // UseControl: year, month, era list and day field, in that order.
+    void EnableDateFields(int bEnable);
 
     virtual void OnChangeMonthEdit();
     virtual void OnChangeDayEdit();

@@ -7,6 +7,8 @@
 #include "afxwin.h"
 #include "era/era_core.h"
 #include "controls/zel_cal_norm.h"
+#include "controls/zel_cal_norm_dlg.h"
+#include "controls/zel_cal_norm_cal.h"
 #include "periodic/zel_reg_set_dlg.h"
 #include "periodic/zel_str_edit.h"
 #include "periodic/zel_cal_reg.h"

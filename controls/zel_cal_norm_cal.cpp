@@ -1,0 +1,87 @@
+#include "controls/zel_cal_norm_cal.h"
+
+#include "controls/date_text_parser.h"
+#include "controls/host_signals.h"
+#include "controls/zel_messages.h"
+#include "controls/zel_year_math.h"
+
+BEGIN_MESSAGE_MAP(CZelCalNormCal, CZelFullDateFrame)
+    ON_EN_KILLFOCUS(IDC_YEAR_EDIT, OnKillfocusYearEdit)
+    ON_EN_KILLFOCUS(IDC_MONTH_EDIT, OnKillfocusMonthEdit)
+    ON_EN_KILLFOCUS(IDC_DAY_EDIT, OnKillfocusDayEdit)
+END_MESSAGE_MAP()
+
+CZelCalNormCal::CZelCalNormCal(CWnd* pParent) : CZelFullDateFrame(IDD_ZELCALNORMCAL, pParent) {}
+
+CZelCalNormCal::~CZelCalNormCal() = default;
+
+void CZelCalNormCal::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
+    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
+    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
+    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+}
+
+void CZelCalNormCal::SetFocusCalCtrl(int bFirst)
+{
+    if (HWND hTarget = ::GetDlgItem(m_hWnd, bFirst ? IDC_FORM_COMBO : IDC_DAY_EDIT))
+        ::SetFocus(hTarget);
+}
+
+int CZelCalNormCal::ChkDate()
+{
+    char szYear[256] = {};
+    char szMonth[256] = {};
+    char szDay[256] = {};
+    GetDlgItemText(IDC_YEAR_EDIT, szYear, sizeof szYear);
+    GetDlgItemText(IDC_MONTH_EDIT, szMonth, sizeof szMonth);
+    GetDlgItemText(IDC_DAY_EDIT, szDay, sizeof szDay);
+    if (!CZelEra::ChkNum(szYear) || !CZelEra::ChkNum(szMonth) || !CZelEra::ChkNum(szDay))
+        return 0;
+    // Without a chosen calendar the year means nothing.
+    const int s = m_FormCombo.GetCurSel();
+    if (s < 0 || s >= m_arEra.GetSize())
+        return 0;
+    CZelEra& era = m_arEra[s];
+    const int nYear = ZelDecimalValue(szYear);
+    if (era.GetDiv() == 0 && nYear >= 0 && nYear <= 9999) {
+        CString strWestern;
+        strWestern.Format("%d", ZelEraToWestern(nYear, era.GetStartYear()));
+        lstrcpynA(szYear, strWestern, sizeof szYear);
+    }
+    return CZelEra::ChkDay(szYear, szMonth, szDay);
+}
+
+int CZelCalNormCal::CheckDate(int bFocus) { return RunCheck(bFocus != 0, nullptr); }
+
+int CZelCalNormCal::RunCheck(bool bFocusFaulty, CWnd* pStayIn)
+{
+    CZelCheckStage stage;
+    if (!stage.Entered())
+        return 1;
+    const ZelDateFault fault = ZelTestShownDate(*this, m_arEra);
+    if (fault == kZelDateGood)
+        return 1;
+    ZelMessageBox(this, ZEL_MSG_DATE_ERROR, MB_ICONINFORMATION, true);
+    CWnd* pFocus = pStayIn;
+    if (bFocusFaulty) {
+        switch (fault) {
+        case kZelDateYearRange: pFocus = &m_YearEdit; break;
+        case kZelDateMonthRange: pFocus = &m_MonthEdit; break;
+        case kZelDateDayRange: pFocus = &m_DayEdit; break;
+        default: break;
+        }
+    }
+    if (pFocus != nullptr && pFocus->m_hWnd != nullptr)
+        pFocus->SetFocus();
+    return 0;
+}
+
+// Forward out of the day field only with a valid date; else the focus stays.
+BOOL CZelCalNormCal::MayLeaveForward() { return RunCheck(false, &m_DayEdit); }
+
+void CZelCalNormCal::OnKillfocusYearEdit() { RunCheck(false, &m_YearEdit); }
+void CZelCalNormCal::OnKillfocusMonthEdit() { RunCheck(false, &m_MonthEdit); }
+void CZelCalNormCal::OnKillfocusDayEdit() { RunCheck(false, &m_DayEdit); }
