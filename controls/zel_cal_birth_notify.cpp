@@ -1,0 +1,43 @@
+#include "controls/zel_cal_birth_notify.h"
+
+BEGIN_MESSAGE_MAP(CZelCalBirthNotify, CZelBirthYearFrame)
+    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
+END_MESSAGE_MAP()
+
+CZelCalBirthNotify::CZelCalBirthNotify(CWnd* pParent)
+    : CZelNotifySwitch<CZelBirthYearFrame>(IDD_ZELCALBIRTHNOTIFY, pParent)
+{
+}
+
+CZelCalBirthNotify::~CZelCalBirthNotify() = default;
+
+void CZelCalBirthNotify::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    BindNotifyBox(pDX);
+    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
+    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
+}
+
+void CZelCalBirthNotify::SetChoiceData(int nDiv, int nYear, int nNotify)
+{
+    TRACE("CZelCalBirthNotify::SetChoiceData()(引数) 和暦/西暦=%d, %d年, 通知=%d\n", nDiv, nYear, nNotify);
+    m_bNotify = nNotify;
+    TRACE("CZelCalBirthNotify::SetChoiceData()(ダイアログの値) 和暦/西暦=%d, %d年, 通知=%d\n", nDiv, nYear,
+          m_bNotify);
+    SetBirthYear(nDiv, nYear);
+    ShowNotify();
+}
+
+void CZelCalBirthNotify::GetChoiceData(int& nDiv, int& nYear, int& nNotify)
+{
+    GetBirthYear(nDiv, nYear);
+    nNotify = m_bNotify;
+}
+
+void CZelCalBirthNotify::UseControl(int bEnable)
+{
+    m_ChkNotify.EnableWindow(bEnable);
+    m_YearEdit.EnableWindow(bEnable);
+    m_FormCombo.EnableWindow(bEnable);
+}

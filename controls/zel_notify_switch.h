@@ -1,0 +1,46 @@
+// The notification switch "通知設定" (32704) that some date controls carry
+// after their fields: a 0/1 flag held next to the date, toggled by each click
+// of the box, which also raises the date-change probe. The box is the last
+// stop of the key walk; it has no set-focus handler, so it is recognised by
+// the focus itself.
+//
+// Each control adds ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify) to its own map.
+#pragma once
+
+#include "controls/host_signals.h"
+#include "controls/zel_date_frame.h"
+
+template <class TFrame>
+class CZelNotifySwitch : public TFrame {
+protected:
+    CZelNotifySwitch(UINT nIDTemplate, CWnd* pParent) : TFrame(nIDTemplate, pParent) {}
+
+    bool BoxHasFocus() const { return m_ChkNotify.m_hWnd != nullptr && ::GetFocus() == m_ChkNotify.m_hWnd; }
+
+    // Tab and Enter on the box lead on to the host's next window; Shift+Tab
+    // on it steps back from the box itself (unless the era list was the last
+    // field, which leads back to the host's previous window).
+    bool AtLastStop() override { return BoxHasFocus(); }
+    CWnd* WalkOrigin() override { return BoxHasFocus() ? &m_ChkNotify : TFrame::WalkOrigin(); }
+
+    void BindNotifyBox(CDataExchange* pDX) { DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify); }
+    // The box shows m_bNotify, set by program: no click, no signal.
+    void ShowNotify() { this->CheckDlgButton(IDC_CHK_NOTIFY, static_cast<UINT>(m_bNotify)); }
+    // SetFocusCalCtrl: the era list, or the box (the last stop).
+    void FocusFirstOrBox(int bFirst)
+    {
+        HWND hTarget = bFirst ? ::GetDlgItem(this->m_hWnd, IDC_FORM_COMBO) : m_ChkNotify.m_hWnd;
+        if (hTarget != nullptr)
+            ::SetFocus(hTarget);
+    }
+
+    // BN_CLICKED: the box has toggled its own mark.
+    void OnChkNotify()
+    {
+        m_bNotify = m_bNotify == 0 ? 1 : 0;
+        ZelProbeDateChange();
+    }
+
+    int m_bNotify = 0;
+    CButton m_ChkNotify;
+};
