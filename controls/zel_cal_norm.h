@@ -10,17 +10,16 @@ public:
     ~CZelCalNorm() override;
 
     void SetFocusCalCtrl(int bFirst);
-    void UseControl(int bEnable);
+    void UseControl(int bEnable) { EnableDateFields(bEnable); }
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
-    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay);
-    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay);
+    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate(nDiv, nYear, nMonth, nDay); }
+    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { GetFullDate(nDiv, nYear, nMonth, nDay); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     const char* TraceName() const override { return "CZelCalNorm"; }
     CWnd* EraErrorOwner() override { return GetParent(); }
     bool SelectsTextOnFocus() const override { return true; }
-    void ShowInitialValue() override;
 };
