@@ -3,9 +3,11 @@
 // values, reads them back and logs every signal it hears.
 //
 //   gallery.exe                 for a person to use
-//   gallery.exe --tour [--exit-after=MS]
-//                               sets the samples, reads them, and (with
-//                               --exit-after) closes itself, for screenshots
+//   gallery.exe --tour [--rule-dialog] [--exit-after=MS]
+//                               sets the samples, reads them, (with
+//                               --rule-dialog) opens the rule dialog of the
+//                               periodic control, and (with --exit-after)
+//                               closes itself, for screenshots
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -19,6 +21,9 @@
 namespace {
 
 const UINT kExitTimer = 1;
+const UINT kCloseModalTimer = 2;
+// Caption of the rule dialog, to close it at the end of a tour.
+const char kRuleDialogCaption[] = "定期の設定";
 
 class CGalleryDlg : public CDialog {
 public:
@@ -30,6 +35,19 @@ public:
         OnRead();
     }
 
+    // Clicks 設定 of the periodic control: the rule dialog opens over the
+    // gallery (its own modal loop runs until it is closed).
+    void OpenRuleDialog()
+    {
+        for (auto& row : m_rows) {
+            HWND hSet = ::GetDlgItem(row->Control().m_hWnd, 32715);
+            if (hSet != nullptr && ::IsWindowVisible(hSet)) {
+                ::PostMessageA(hSet, BM_CLICK, 0, 0);
+                return;
+            }
+        }
+    }
+
 protected:
     BOOL OnInitDialog() override
     {
@@ -38,18 +56,18 @@ protected:
         // Rows below the first host field, label on the left.
         int y = 24;
         for (size_t i = 0; i < m_rows.size(); ++i, y += 18) {
-            CRect label(6, y + 2, 90, y + 11), place(92, y, 0, 0);
+            CRect label(6, y + 2, 146, y + 11), place(150, y, 0, 0);
             ::MapDialogRect(m_hWnd, label);
             ::MapDialogRect(m_hWnd, place);
             HWND hLabel = ::CreateWindowExA(0, "STATIC", m_rows[i]->Label(), WS_CHILD | WS_VISIBLE, label.left,
-                                            label.top, label.Width() + 40, label.Height(), m_hWnd,
+                                            label.top, label.Width(), label.Height(), m_hWnd,
                                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_ROW_LABEL_FIRST + i)),
                                             ::GetModuleHandleA(nullptr), nullptr);
             ::SendMessageA(hLabel, WM_SETFONT, ::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), TRUE);
             CZelDateFrame& ctrl = m_rows[i]->Control();
             CRect rc;
             ctrl.GetWindowRect(rc);
-            ctrl.MoveWindow(place.left + 60, place.top, rc.Width(), rc.Height());
+            ctrl.MoveWindow(place.left, place.top, rc.Width(), rc.Height());
             ctrl.ShowWindow(SW_SHOW);
         }
         // Each control sits between its neighbours in the tab walk.
@@ -111,6 +129,22 @@ protected:
 
     void OnClearLog() { SetDlgItemText(IDC_LOG, ""); }
 
+    // The modal date dialog, opened beside its button with the last date.
+    void OnOpenDialog()
+    {
+        CRect rc;
+        ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_OPEN_DIALOG), rc);
+        CZelCalNormDlg dlg(this);
+        int nResult = dlg.DoModal(m_nDlgDiv, m_nDlgYear, m_nDlgMonth, m_nDlgDay, rc.right + 4, rc.top);
+        CString line;
+        if (nResult == IDOK)
+            line.Format("日付ダイアログ: OK 和暦/西暦=%d 年=%d 月=%d 日=%d → %s", m_nDlgDiv, m_nDlgYear, m_nDlgMonth,
+                        m_nDlgDay, (LPCSTR)GalleryDateText(m_nDlgDiv, m_nDlgYear, m_nDlgMonth, m_nDlgDay));
+        else
+            line.Format("日付ダイアログ: キャンセル (結果 %d)", nResult);
+        Log(line);
+    }
+
     void Log(const CString& line)
     {
         HWND hLog = ::GetDlgItem(m_hWnd, IDC_LOG);
@@ -121,6 +155,10 @@ protected:
     }
 
     std::vector<std::unique_ptr<GallerySample>> m_rows;
+    int m_nDlgDiv = 0;
+    int m_nDlgYear = 2002;
+    int m_nDlgMonth = 4;
+    int m_nDlgDay = 7;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -130,11 +168,21 @@ BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
     ON_BN_CLICKED(IDC_SET_ERA, OnSetEra)
     ON_BN_CLICKED(IDC_READ, OnRead)
     ON_BN_CLICKED(IDC_CLEAR_LOG, OnClearLog)
+    ON_BN_CLICKED(IDC_OPEN_DIALOG, OnOpenDialog)
 END_MESSAGE_MAP()
 
 VOID CALLBACK ExitTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
 {
+    ::KillTimer(hWnd, kExitTimer);
     ::DestroyWindow(hWnd);
+}
+
+// Ends a rule dialog left open by a tour, so the gallery can close.
+VOID CALLBACK CloseModalTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    ::KillTimer(hWnd, kCloseModalTimer);
+    if (HWND hRule = ::FindWindowA(nullptr, kRuleDialogCaption))
+        ::PostMessageA(hRule, WM_COMMAND, IDCANCEL, 0);
 }
 
 }  // namespace
@@ -143,6 +191,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
 {
     const std::string args = lpCmdLine ? lpCmdLine : "";
     const bool bTour = args.find("--tour") != std::string::npos;
+    const bool bRuleDialog = args.find("--rule-dialog") != std::string::npos;
     int nExitAfter = 0;
     if (auto pos = args.find("--exit-after="); pos != std::string::npos)
         nExitAfter = std::atoi(args.c_str() + pos + std::strlen("--exit-after="));
@@ -156,8 +205,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     AfxGetThread()->m_pMainWnd = &dlg;
     if (bTour)
         dlg.Tour();
-    if (nExitAfter > 0)
+    if (bRuleDialog)
+        dlg.OpenRuleDialog();
+    if (nExitAfter > 0) {
+        ::SetTimer(dlg.m_hWnd, kCloseModalTimer, static_cast<UINT>(nExitAfter * 2 / 3), CloseModalTimer);
         ::SetTimer(dlg.m_hWnd, kExitTimer, static_cast<UINT>(nExitAfter), ExitTimer);
+    }
 
     while (AfxGetThread()->PumpMessage()) {
     }

@@ -9,14 +9,20 @@ gallery="$build/bin/gallery.exe"
 if [ -n "$DISPLAY" ] && [ "${ZEL_HEADLESS:-0}" != 1 ]; then
   ZEL_USE_DISPLAY=1 exec "$tools/with-display.sh" "$build" "$tools/wine-run.sh" "$build" "$gallery"
 fi
-shot="$build/gallery.png"
-"$tools/with-display.sh" "$build" sh -c '
-  "$1/wine-run.sh" "$2" "$3" --tour --exit-after=9000 &
-  pid=$!
-  sleep 6
-  import -window root "$4.full.png"
-  wait $pid
-' run-demo "$tools" "$build" "$gallery" "$shot" || exit 1
-# The desktop around the window is black: keep the window only.
-convert "$shot.full.png" -trim +repage "$shot" && rm -f "$shot.full.png"
-echo "gallery screenshot: $shot"
+# shoot NAME ARGS...: runs a tour and keeps a screenshot of it as NAME.png.
+shoot() {
+  name="$1"; shift
+  "$tools/with-display.sh" "$build" sh -c '
+    tools="$1"; build="$2"; gallery="$3"; out="$4"; shift 4
+    "$tools/wine-run.sh" "$build" "$gallery" "$@" --exit-after=9000 &
+    pid=$!
+    sleep 5
+    import -window root "$out.full.png"
+    wait $pid
+  ' run-demo "$tools" "$build" "$gallery" "$build/$name" "$@" || return 1
+  # The desktop around the windows is black: keep the windows only.
+  convert "$build/$name.full.png" -trim +repage "$build/$name.png" && rm -f "$build/$name.full.png"
+  echo "$name screenshot: $build/$name.png"
+}
+shoot gallery --tour || exit 1
+shoot rule-dialog --tour --rule-dialog || exit 1
