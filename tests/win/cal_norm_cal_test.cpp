@@ -188,25 +188,6 @@ TEST_F(CalNormCalTest, TabAndEnterOutOfTheDayFieldOnlyWithARealDate)
     EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
 }
 
-TEST_F(CalNormCalTest, KeyWalkInsideTheControl)
-{
-    TestHost::Focus(Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), host.Prev()->m_hWnd);
-    TestHost::Focus(Item(IDC_MONTH_EDIT));
-    TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
-    TestHost::Focus(Item(IDC_YEAR_EDIT));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO));
-    TestHost::Focus(Item(IDC_MONTH_EDIT));
-    TestHost::PressKey(VK_RETURN, true);  // Enter walks forward, Shift or not
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
-    // The whole text of a field is selected when it gets the focus.
-    EXPECT_EQ(Selected(Item(IDC_DAY_EDIT)), std::make_pair(0, static_cast<int>(Text(IDC_DAY_EDIT).size())));
-    EXPECT_EQ(boxes.Count(), 0u);
-}
-
 TEST_F(CalNormCalTest, NoCheckWhileAnotherProcessHoldsTheCheckStage)
 {
     FlagHolderProcess holder("ZEL2_CHECKVALUE_STAGE");
