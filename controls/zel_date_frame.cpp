@@ -159,7 +159,9 @@ BOOL CZelDateFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     HWND hChild = reinterpret_cast<HWND>(lParam);
     if ((nCode == CBN_SELCHANGE || nCode == EN_CHANGE) && hChild != nullptr)
         ::SendMessageA(hChild, WM_COMMAND, wParam, lParam);
-    if (nCode == EN_UPDATE && SignalsDateChange())
+    // Only the date fields carry the value; other edits (the rule text) do not.
+    const UINT nID = LOWORD(wParam);
+    if (nCode == EN_UPDATE && nID >= IDC_YEAR_EDIT && nID <= IDC_DAY_EDIT && SignalsDateChange())
         ZelProbeDateChange();
     return CDialog::OnCommand(wParam, lParam);
 }

@@ -219,14 +219,6 @@ CWnd* CZelPeriodicFrame::WalkOrigin() { return CWnd::GetFocus(); }
 
 // ---- notifications ---------------------------------------------------------------------------
 
-BOOL CZelPeriodicFrame::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    // The rule text is no date field: its text changes raise no date-change probe.
-    if (HIWORD(wParam) == EN_UPDATE && LOWORD(wParam) == IDC_STR_EDIT)
-        return CDialog::OnCommand(wParam, lParam);
-    return CZelFullDateFrame::OnCommand(wParam, lParam);
-}
-
 void CZelPeriodicFrame::OnCalendarSwitched(int nDiv, bool bSelchange)
 {
     // A choice in the closed list also decides the calendar reported for the value.

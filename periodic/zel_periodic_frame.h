@@ -62,7 +62,6 @@ protected:
     CWnd* PrevStop() override;
     void OnCalendarSwitched(int nDiv, bool bSelchange) override;
     void ShowInitialValue() override { DspInitData(); }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // Chooses the face for the held value and shows it.
     void DspInitData();
