@@ -18,10 +18,7 @@ CZelCalNormCal::~CZelCalNormCal() = default;
 void CZelCalNormCal::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
-    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
-    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
-    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+    BindDateFields(pDX);
 }
 
 void CZelCalNormCal::SetFocusCalCtrl(int bFirst)

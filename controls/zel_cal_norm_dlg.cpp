@@ -24,10 +24,7 @@ CZelCalNormDlg::~CZelCalNormDlg() = default;
 void CZelCalNormDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
-    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
-    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
-    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+    BindDateFields(pDX);
 }
 
 int CZelCalNormDlg::DoModal(int& nDiv, int& nYear, int& nMonth, int& nDay, int x, int y)

@@ -15,10 +15,7 @@ void CZelCalNormNotify::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     BindNotifyBox(pDX);
-    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
-    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
-    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
-    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+    BindDateFields(pDX);
 }
 
 void CZelCalNormNotify::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, int nNotify)

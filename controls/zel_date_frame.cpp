@@ -405,3 +405,11 @@ void CZelFullDateFrame::EnableDateFields(int bEnable)
 
 void CZelFullDateFrame::OnChangeMonthEdit() { m_nMonth = ReadField(IDC_MONTH_EDIT); }
 void CZelFullDateFrame::OnChangeDayEdit() { m_nDay = ReadField(IDC_DAY_EDIT); }
+
+void CZelFullDateFrame::BindDateFields(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
+    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
+    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
+    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+}

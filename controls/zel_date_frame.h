@@ -129,6 +129,8 @@ protected:
     void GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay);
     // UseControl: year, month, era list and day field, in that order.
     void EnableDateFields(int bEnable);
+    // Binds the year, month, era list and day field, in that order.
+    void BindDateFields(CDataExchange* pDX);
 
     virtual void OnChangeMonthEdit();
     virtual void OnChangeDayEdit();

@@ -11,10 +11,7 @@ void CZelCalReg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_BTN_SET, m_SetBtn);
     DDX_Control(pDX, IDC_BTN_REG, m_RegBtn);
     DDX_Control(pDX, IDC_STR_EDIT, m_StrEdit);
-    DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
-    DDX_Control(pDX, IDC_MONTH_EDIT, m_MonthEdit);
-    DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
-    DDX_Control(pDX, IDC_DAY_EDIT, m_DayEdit);
+    BindDateFields(pDX);
 }
 
 // ---- value -------------------------------------------------------------------------------
