@@ -57,5 +57,6 @@ ZELAFX_API void AfxTrace(const char* pszFormat, ...)
 #ifdef _DEBUG
 #  define TRACE(...) ::AfxTrace(__VA_ARGS__)
 #else
-#  define TRACE(...) ((void)0)
+// Not evaluated, but still checked: the arguments count as used.
+#  define TRACE(...) ((void)sizeof((::AfxTrace(__VA_ARGS__), 0)))
 #endif
