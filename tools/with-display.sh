@@ -36,8 +36,9 @@ cp -al "$build/wineprefix/." "$run_prefix/" && \
 export ZEL_WINEPREFIX="$run_prefix"
 # Keep the run's wineserver up between the many short test processes.
 WINEPREFIX="$run_prefix" /usr/lib/wine/wineserver -p
-# Start the prefix's background processes now, away from any output pipe a
-# test runner would wait on.
-"$tools/wine-run.sh" "$build" cmd.exe /c echo >/dev/null 2>&1 </dev/null
+# Start the prefix's background processes now (services, and the desktop with
+# rpcss, which the first window would start), away from any output pipe a test
+# runner would wait on.
+"$tools/wine-run.sh" "$build" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null
 "$@"; rc=$?
 exit $rc
