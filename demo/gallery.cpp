@@ -6,7 +6,8 @@
 //   gallery.exe --tour [--rule-dialog] [--exit-after=MS]
 //                               sets the samples, reads them, (with
 //                               --rule-dialog) opens the rule dialog of the
-//                               periodic control, and (with --exit-after)
+//                               periodic control, (with --date-dialog) the
+//                               modal date dialog, and (with --exit-after)
 //                               closes itself, for screenshots
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +35,9 @@ public:
         OnSetEra();
         OnRead();
     }
+
+    // Clicks the button of the modal date dialog.
+    void OpenDateDialog() { ::PostMessageA(::GetDlgItem(m_hWnd, IDC_OPEN_DIALOG), BM_CLICK, 0, 0); }
 
     // Clicks 設定 of the periodic control: the rule dialog opens over the
     // gallery (its own modal loop runs until it is closed).
@@ -183,6 +187,9 @@ VOID CALLBACK CloseModalTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
     ::KillTimer(hWnd, kCloseModalTimer);
     if (HWND hRule = ::FindWindowA(nullptr, kRuleDialogCaption))
         ::PostMessageA(hRule, WM_COMMAND, IDCANCEL, 0);
+    // The date dialog has no caption: Escape in it, as a user would.
+    else if (::GetActiveWindow() != hWnd && ::GetFocus() != nullptr)
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
 }
 
 }  // namespace
@@ -192,6 +199,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     const std::string args = lpCmdLine ? lpCmdLine : "";
     const bool bTour = args.find("--tour") != std::string::npos;
     const bool bRuleDialog = args.find("--rule-dialog") != std::string::npos;
+    const bool bDateDialog = args.find("--date-dialog") != std::string::npos;
     int nExitAfter = 0;
     if (auto pos = args.find("--exit-after="); pos != std::string::npos)
         nExitAfter = std::atoi(args.c_str() + pos + std::strlen("--exit-after="));
@@ -207,6 +215,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
         dlg.Tour();
     if (bRuleDialog)
         dlg.OpenRuleDialog();
+    if (bDateDialog)
+        dlg.OpenDateDialog();
     if (nExitAfter > 0) {
         ::SetTimer(dlg.m_hWnd, kCloseModalTimer, static_cast<UINT>(nExitAfter * 2 / 3), CloseModalTimer);
         ::SetTimer(dlg.m_hWnd, kExitTimer, static_cast<UINT>(nExitAfter), ExitTimer);

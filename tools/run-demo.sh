@@ -26,3 +26,4 @@ shoot() {
 }
 shoot gallery --tour || exit 1
 shoot rule-dialog --tour --rule-dialog || exit 1
+shoot date-dialog --tour --date-dialog || exit 1
