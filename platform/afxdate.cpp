@@ -15,7 +15,7 @@ constexpr int kSecondsPerDay = 24 * 60 * 60;
 constexpr int kFirstDay = static_cast<int>((sys_days{year{100} / January / 1} - kOleEpoch).count());
 constexpr int kLastDay = static_cast<int>((sys_days{year{9999} / December / 31} - kOleEpoch).count());
 
-struct Parts
+struct DayAndTime
 {
     year_month_day ymd;
     int nSecondOfDay;
@@ -23,7 +23,7 @@ struct Parts
 
 // Splits a date value into calendar day and second of the day (rounded to
 // the nearest second). False when it is not a finite value in range.
-bool Split(double dt, Parts& out)
+bool Split(double dt, DayAndTime& out)
 {
     if (!std::isfinite(dt) || dt <= kFirstDay - 1.0 || dt >= kLastDay + 1.0)
         return false;
@@ -55,7 +55,7 @@ COleDateTime::COleDateTime() : m_dt(0.0), m_status(valid) {}
 
 COleDateTime::COleDateTime(DATE dtSrc) : m_dt(dtSrc), m_status(valid)
 {
-    Parts parts;
+    DayAndTime parts;
     if (!Split(dtSrc, parts))
         m_status = invalid;
 }
@@ -90,43 +90,43 @@ int COleDateTime::SetDate(int nYear, int nMonth, int nDay) { return SetDateTime(
 
 int COleDateTime::GetYear() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? static_cast<int>(p.ymd.year()) : -1;
 }
 
 int COleDateTime::GetMonth() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? static_cast<int>(static_cast<unsigned>(p.ymd.month())) : -1;
 }
 
 int COleDateTime::GetDay() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? static_cast<int>(static_cast<unsigned>(p.ymd.day())) : -1;
 }
 
 int COleDateTime::GetHour() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? p.nSecondOfDay / 3600 : -1;
 }
 
 int COleDateTime::GetMinute() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? p.nSecondOfDay / 60 % 60 : -1;
 }
 
 int COleDateTime::GetSecond() const
 {
-    Parts p;
+    DayAndTime p;
     return m_status == valid && Split(m_dt, p) ? p.nSecondOfDay % 60 : -1;
 }
 
 int COleDateTime::GetDayOfWeek() const
 {
-    Parts p;
+    DayAndTime p;
     if (m_status != valid || !Split(m_dt, p))
         return -1;
     return static_cast<int>(weekday{sys_days{p.ymd}}.c_encoding()) + 1;
@@ -167,7 +167,7 @@ COleDateTime COleDateTime::GetCurrentTime()
 
 CString COleDateTime::Format(LPCSTR pFormat) const
 {
-    Parts p;
+    DayAndTime p;
     CString out;
     if (m_status != valid || !pFormat || !Split(m_dt, p))
         return out;
