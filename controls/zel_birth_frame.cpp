@@ -28,3 +28,9 @@ void CZelBirthYearFrame::GetBirthYear(int& nDiv, int& nYear)
     nDiv = m_nDiv;
     nYear = m_nYear;
 }
+
+void CZelBirthYearFrame::EnableYearFields(int bEnable)
+{
+    m_YearEdit.EnableWindow(bEnable);
+    m_FormCombo.EnableWindow(bEnable);
+}

@@ -16,4 +16,6 @@ protected:
     void SetBirthYear(int nDiv, int nYear);
     // GetChoiceData: the calendar shown and the Western year.
     void GetBirthYear(int& nDiv, int& nYear);
+    // UseControl: the year field, then the era list.
+    void EnableYearFields(int bEnable);
 };

@@ -18,18 +18,6 @@ void CZelCalBirth::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
 }
 
-void CZelCalBirth::SetFocusCalCtrl(int bFirst)
-{
-    if (HWND hTarget = ::GetDlgItem(m_hWnd, bFirst ? IDC_FORM_COMBO : IDC_YEAR_EDIT))
-        ::SetFocus(hTarget);
-}
-
-void CZelCalBirth::UseControl(int bEnable)
-{
-    m_YearEdit.EnableWindow(bEnable);
-    m_FormCombo.EnableWindow(bEnable);
-}
-
 // The year check when the field is left: any positive number of digits is
 // taken (the range is tested only when the era list is switched).
 void CZelCalBirth::OnKillfocusYearEdit()

@@ -9,10 +9,10 @@ public:
     explicit CZelCalBirth(CWnd* pParent = nullptr);
     ~CZelCalBirth() override;
 
-    void SetFocusCalCtrl(int bFirst);
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_YEAR_EDIT); }
     void SetChoiceData(int nDiv, int nYear) { SetBirthYear(nDiv, nYear); }
     void GetChoiceData(int& nDiv, int& nYear) { GetBirthYear(nDiv, nYear); }
-    void UseControl(int bEnable);
+    void UseControl(int bEnable) { EnableYearFields(bEnable); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
 
 protected:

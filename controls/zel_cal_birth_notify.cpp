@@ -38,6 +38,5 @@ void CZelCalBirthNotify::GetChoiceData(int& nDiv, int& nYear, int& nNotify)
 void CZelCalBirthNotify::UseControl(int bEnable)
 {
     m_ChkNotify.EnableWindow(bEnable);
-    m_YearEdit.EnableWindow(bEnable);
-    m_FormCombo.EnableWindow(bEnable);
+    EnableYearFields(bEnable);
 }

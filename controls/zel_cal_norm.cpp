@@ -10,7 +10,3 @@ void CZelCalNorm::DoDataExchange(CDataExchange* pDX)
     BindDateFields(pDX);
 }
 
-void CZelCalNorm::SetFocusCalCtrl(int bFirst)
-{
-    GetDlgItem(bFirst ? IDC_FORM_COMBO : IDC_DAY_EDIT)->SetFocus();
-}

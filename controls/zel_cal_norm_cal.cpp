@@ -21,12 +21,6 @@ void CZelCalNormCal::DoDataExchange(CDataExchange* pDX)
     BindDateFields(pDX);
 }
 
-void CZelCalNormCal::SetFocusCalCtrl(int bFirst)
-{
-    if (HWND hTarget = ::GetDlgItem(m_hWnd, bFirst ? IDC_FORM_COMBO : IDC_DAY_EDIT))
-        ::SetFocus(hTarget);
-}
-
 int CZelCalNormCal::ChkDate()
 {
     char szYear[256] = {};

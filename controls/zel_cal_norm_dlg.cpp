@@ -11,7 +11,6 @@ BEGIN_MESSAGE_MAP(CZelCalNormDlg, CZelFullDateFrame)
     ON_EN_KILLFOCUS(IDC_DAY_EDIT, OnKillfocusDayEdit)
     ON_CBN_KILLFOCUS(IDC_FORM_COMBO, OnKillfocusFormCombo)
     ON_WM_DESTROY()
-    ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 CZelCalNormDlg::CZelCalNormDlg(CWnd* pParent) : CZelFullDateFrame(IDD_ZELCALNORMDLG, pParent)
@@ -68,12 +67,6 @@ BOOL CZelCalNormDlg::OnInitDialog()
     rc.OffsetRect(m_nPosX, m_nPosY);
     MoveWindow(rc);
     return TRUE;
-}
-
-void CZelCalNormDlg::SetFocusCalCtrl(int bFirst)
-{
-    if (HWND hTarget = ::GetDlgItem(m_hWnd, bFirst ? IDC_FORM_COMBO : IDC_DAY_EDIT))
-        ::SetFocus(hTarget);
 }
 
 void CZelCalNormDlg::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay)
@@ -240,4 +233,3 @@ void CZelCalNormDlg::OnDestroy()
     CDialog::OnDestroy();
 }
 
-void CZelCalNormDlg::OnShowWindow(BOOL bShow, UINT nStatus) { CDialog::OnShowWindow(bShow, nStatus); }

@@ -19,7 +19,7 @@ public:
     // The whole-date check without message, flag or mark: 1 valid, 0 not.
     int ChkDate_();
 
-    void SetFocusCalCtrl(int bFirst);
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
     void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate(nDiv, nYear, nMonth, nDay); }
     void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay);
     void UseControl(int bEnable) { EnableDateFields(bEnable); }
@@ -56,7 +56,6 @@ protected:
     void OnKillfocusDayEdit();
     void OnKillfocusFormCombo();
     void OnDestroy();
-    void OnShowWindow(BOOL bShow, UINT nStatus);
 
 private:
     using CZelDateFrame::ChgYear;

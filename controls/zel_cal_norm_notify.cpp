@@ -40,8 +40,5 @@ void CZelCalNormNotify::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& n
 void CZelCalNormNotify::UseControl(int bEnable)
 {
     m_ChkNotify.EnableWindow(bEnable);
-    m_YearEdit.EnableWindow(bEnable);
-    m_MonthEdit.EnableWindow(bEnable);
-    m_FormCombo.EnableWindow(bEnable);
-    m_DayEdit.EnableWindow(bEnable);
+    EnableDateFields(bEnable);
 }

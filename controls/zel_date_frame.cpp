@@ -89,6 +89,12 @@ void CZelDateFrame::FieldGotFocus(UINT nID)
     }
 }
 
+void CZelDateFrame::FocusFirstOrLast(int bFirst, UINT nLastID)
+{
+    if (HWND hTarget = ::GetDlgItem(m_hWnd, static_cast<int>(bFirst ? IDC_FORM_COMBO : nLastID)))
+        ::SetFocus(hTarget);
+}
+
 void CZelDateFrame::OnSetfocusFormCombo()
 {
     CZelCalCtrlCom::ImeOff(m_FormCombo.m_hWnd);

@@ -72,6 +72,8 @@ protected:
     // Tab, Shift+Tab and Enter inside the control and out to the host.
     BOOL WalkKey(WPARAM nKey, bool bShift);
     void FieldGotFocus(UINT nID);
+    // SetFocusCalCtrl: the era list, or the control's last stop.
+    void FocusFirstOrLast(int bFirst, UINT nLastID);
     void FillEraList();
     void CancelBackground();
     void SendErrorMessage();

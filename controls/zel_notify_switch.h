@@ -26,13 +26,6 @@ protected:
     void BindNotifyBox(CDataExchange* pDX) { DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify); }
     // The box shows m_bNotify, set by program: no click, no signal.
     void ShowNotify() { this->CheckDlgButton(IDC_CHK_NOTIFY, static_cast<UINT>(m_bNotify)); }
-    // SetFocusCalCtrl: the era list, or the box (the last stop).
-    void FocusFirstOrBox(int bFirst)
-    {
-        HWND hTarget = bFirst ? ::GetDlgItem(this->m_hWnd, IDC_FORM_COMBO) : m_ChkNotify.m_hWnd;
-        if (hTarget != nullptr)
-            ::SetFocus(hTarget);
-    }
 
     // BN_CLICKED: the box has toggled its own mark.
     void OnChkNotify()
