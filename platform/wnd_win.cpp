@@ -108,6 +108,15 @@ BOOL CWnd::DestroyWindow()
 
 // ---- child items ---------------------------------------------------------------
 
+// The whole text of a window, however long.
+static void ReadWindowText(HWND hWnd, CString& rString)
+{
+    const int nLen = ::GetWindowTextLengthA(hWnd);
+    std::vector<char> buf(static_cast<size_t>(nLen) + 1, '\0');
+    ::GetWindowTextA(hWnd, buf.data(), nLen + 1);
+    rString = buf.data();
+}
+
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 
 int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
@@ -118,13 +127,8 @@ int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
     rString.Empty();
-    HWND hItem = ::GetDlgItem(m_hWnd, nID);
-    if (hItem == nullptr)
-        return 0;
-    int nLen = ::GetWindowTextLengthA(hItem);
-    std::vector<char> buf(static_cast<size_t>(nLen) + 1, '\0');
-    ::GetWindowTextA(hItem, buf.data(), nLen + 1);
-    rString = buf.data();
+    if (HWND hItem = ::GetDlgItem(m_hWnd, nID))
+        ReadWindowText(hItem, rString);
     return rString.GetLength();
 }
 
@@ -192,13 +196,7 @@ int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
     return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
 }
 
-void CWnd::GetWindowText(CString& rString) const
-{
-    int nLen = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> buf(static_cast<size_t>(nLen) + 1, '\0');
-    ::GetWindowTextA(m_hWnd, buf.data(), nLen + 1);
-    rString = buf.data();
-}
+void CWnd::GetWindowText(CString& rString) const { ReadWindowText(m_hWnd, rString); }
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
