@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ZelCalCtrl.h"
+#include "controls/host_signals.h"
 #include "gallery_ids.h"
 #include "gallery_samples.h"
 
@@ -204,8 +205,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     if (auto pos = args.find("--exit-after="); pos != std::string::npos)
         nExitAfter = std::atoi(args.c_str() + pos + std::strlen("--exit-after="));
 
-    // The host holds the date-change flag so that it hears every change.
-    HANDLE hDateChange = ::CreateMutexA(nullptr, TRUE, "ZEL2_DATE_CHANGE");
+    // The host holds the date-change flag so that it hears every change; the
+    // scope object lets go of it on every way out.
+    CZelNamedFlag dateChange(ZEL_NAME_DATE_CHANGE);
 
     CGalleryDlg dlg;
     if (!dlg.Create(IDD_GALLERY, nullptr))
@@ -225,9 +227,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     while (AfxGetThread()->PumpMessage()) {
     }
     AfxGetThread()->m_pMainWnd = nullptr;
-    if (hDateChange) {
-        ::ReleaseMutex(hDateChange);
-        ::CloseHandle(hDateChange);
-    }
     return 0;
 }
