@@ -1,4 +1,4 @@
-// Test fixture: each test runs in a fresh empty current directory of its own,
+// Fixture: each test runs in a fresh empty current directory of its own,
 // removed afterwards.
 #pragma once
 
@@ -17,50 +17,34 @@ protected:
     {
         namespace fs = std::filesystem;
         m_previous = fs::current_path();
-        std::random_device rd;
-        for (int attempt = 0; attempt < 100 && m_dir.empty(); ++attempt) {
-            fs::path candidate = fs::temp_directory_path() / ("zel_core_" + std::to_string(rd()));
+        for (std::random_device rd; m_dir.empty();) {
+            const fs::path candidate = fs::temp_directory_path() / ("zel_core_" + std::to_string(rd()));
             if (fs::create_directory(candidate))
                 m_dir = candidate;
         }
-        ASSERT_FALSE(m_dir.empty()) << "no scratch directory";
         fs::current_path(m_dir);
     }
 
     void TearDown() override
     {
-        namespace fs = std::filesystem;
-        fs::current_path(m_previous);
-        if (!m_dir.empty()) {
-            std::error_code ec;
-            fs::remove_all(m_dir, ec);
-        }
+        std::filesystem::current_path(m_previous);
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
     }
 
-    static void MakeDataDir() { std::filesystem::create_directory("data"); }
+    static void WriteBytes(const char* path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-    static void WriteBytes(const std::string& path, const std::string& bytes)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    static std::string ReadBytes(const std::string& path)
+    static std::string ReadBytes(const char* path)
     {
         std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    // The era file of the current directory.
     static void WriteEraFile(const std::string& bytes)
     {
-        MakeDataDir();
+        std::filesystem::create_directory("data");
         WriteBytes("data/era.dat", bytes);
     }
 
-    static std::string ReadEraFile() { return ReadBytes("data/era.dat"); }
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_dir;
+    std::filesystem::path m_previous, m_dir;
 };
