@@ -1,174 +1,181 @@
-// CZelCalBirth on real windows: the year in both calendars, the check when
-// the year field is left (texts, owners, the date-error message, the focus),
-// the check stage, and the key walk with the year field as the last stop.
-#include "date_control_test.h"
+// The date controls a host places in its dialog, where they differ from
+// CZelCalNorm: CZelCalBirth, CZelCalNormCal and the two with a notification box.
+#include "window_test.h"
+
+#include "controls/zel_messages.h"
 
 namespace {
 
-class CalBirthTest : public DateControlTest<CZelCalBirth> {
+template <class TControl>
+class PlacedTest : public WindowTest {
 protected:
-    std::pair<int, int> Value()
+    void SetUp() override
     {
-        int nDiv = -1, nYear = -1;
-        ctrl.GetChoiceData(nDiv, nYear);
-        return {nDiv, nYear};
+        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
+        host.Place(ctrl);
+        ctrl.SetParentCtrl(host.Prev(), host.Next());
     }
-    // The user empties or overwrites the year field and moves on to the
-    // host's next field.
-    void LeaveYearWith(const char* pszText)
-    {
-        TypeOver(IDC_YEAR_EDIT, pszText);
-        TestHost::Focus(host.Next());
-    }
+    HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
+    std::string Shown() { return TestHost::Text(Item(IDC_FORM_COMBO)) + TestHost::Text(Item(IDC_YEAR_EDIT)); }
+
+    TControl ctrl;
 };
 
-TEST_F(CalBirthTest, NewControlShowsTheCurrentWesternYear)
-{
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    EXPECT_EQ(Sel(), kWestern);
-    EXPECT_EQ(Text(IDC_YEAR_EDIT), std::string(now.Format("%Y")));
-    EXPECT_EQ(Value(), std::make_pair(1, now.GetYear()));
-}
+class CalBirthTest : public PlacedTest<CZelCalBirth> {
+protected:
+    // The user types over the whole year field and clicks into the host's next field.
+    void LeaveYearWith(const char* pszText)
+    {
+        TestHost::Focus(Item(IDC_YEAR_EDIT));
+        ::SendMessageA(Item(IDC_YEAR_EDIT), EM_SETSEL, 0, -1);
+        TestHost::Type(pszText);
+        TestHost::Focus(host.Next());
+    }
+    std::pair<int, int> Value() { std::pair<int, int> v{-1, -1}; ctrl.GetChoiceData(v.first, v.second); return v; }
+};
 
 TEST_F(CalBirthTest, YearInAndOutInBothCalendars)
 {
-    ctrl.SetChoiceData(1, 1975);
-    EXPECT_EQ(Sel(), kWestern);
-    EXPECT_EQ(Text(IDC_YEAR_EDIT), "1975");
-    EXPECT_EQ(Value(), std::make_pair(1, 1975));
-
     ctrl.SetChoiceData(0, 1975);
-    EXPECT_EQ(Text(IDC_FORM_COMBO), "昭和");
-    EXPECT_EQ(Text(IDC_YEAR_EDIT), "50");
+    EXPECT_EQ(Shown(), "昭和50");
     EXPECT_EQ(Value(), std::make_pair(0, 1975));
-
-    // An era year typed by the user comes back as a Western year.
-    ctrl.SetChoiceData(0, 2002);
-    TypeOver(IDC_YEAR_EDIT, "12");
-    EXPECT_EQ(Text(IDC_FORM_COMBO), "平成");
-    EXPECT_EQ(Value(), std::make_pair(0, 2000));
+    ctrl.SetChoiceData(1, 1975);
+    EXPECT_EQ(Shown(), "西暦1975");
+    EXPECT_EQ(Value(), std::make_pair(1, 1975));
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
-TEST_F(CalBirthTest, EraSwitchThatTheYearDoesNotFitIsRefusedInABoxOfTheControl)
+TEST_F(CalBirthTest, LeavingTheYearFieldRefusesNonDigitsAndZeroUnlessAnotherCheckIsUnderWay)
 {
-    ctrl.SetChoiceData(1, 1800);
-    TestHost::ChooseWithKeys(Item(IDC_FORM_COMBO), kHeisei);
-    EXPECT_EQ(Sel(), kWestern);
-    EXPECT_EQ(Text(IDC_YEAR_EDIT), "1800");
-    ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, ZEL_MSG_INVALID_INPUT);
-    EXPECT_EQ(boxes.Boxes()[0].icon, static_cast<UINT>(MB_ICONSTOP));
-    ASSERT_EQ(owners.Owners().size(), 1u);
-    EXPECT_EQ(owners.Owners()[0], ctrl.m_hWnd);
-}
-
-TEST_F(CalBirthTest, LeavingWithoutDigitsIsToldInABoxOfTheControl)
-{
-    for (const char* pszText : {"", "1a", "x"}) {
-        SCOPED_TRACE(pszText);
+    const struct { const char *pszText, *pszBox; } cases[] = {
+        {"1a", ZEL_MSG_NOT_NUMERIC}, {"0", ZEL_MSG_INVALID_INPUT}, {"5", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszText);
         boxes.Clear();
-        owners.Clear();
         host.ClearCommands();
-        LeaveYearWith(pszText);
-        ASSERT_EQ(boxes.Count(), 1u);
-        const RecordedBox& box = boxes.Boxes()[0];
-        EXPECT_EQ(box.text, ZEL_MSG_NOT_NUMERIC);
-        EXPECT_EQ(box.caption, ZEL_CAPTION);
-        EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONSTOP));
-        EXPECT_TRUE(box.mainDisabled);
-        ASSERT_EQ(owners.Owners().size(), 1u);
-        EXPECT_EQ(owners.Owners()[0], ctrl.m_hWnd);
-        EXPECT_TRUE(::IsWindowEnabled(host.MainWindow()));
-        EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
-        EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 1);
+        LeaveYearWith(c.pszText);
+        const bool bRefused = c.pszBox != nullptr;
+        EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), bRefused ? 1 : 0);
+        EXPECT_EQ(TestHost::Focused(), bRefused ? Item(IDC_YEAR_EDIT) : host.Next()->m_hWnd);
+        ASSERT_EQ(boxes.Count(), bRefused ? 1u : 0u);
+        if (bRefused) {
+            EXPECT_EQ(boxes.Boxes()[0].text, c.pszBox);
+            EXPECT_EQ(boxes.Boxes()[0].icon, static_cast<UINT>(MB_ICONSTOP));
+            EXPECT_EQ(boxes.Boxes()[0].owner, host.Dialog()->m_hWnd);
+        }
     }
-}
-
-TEST_F(CalBirthTest, LeavingWithZeroIsToldInABoxOfTheHostDialog)
-{
-    for (const char* pszText : {"0", "00"}) {
-        SCOPED_TRACE(pszText);
-        boxes.Clear();
-        owners.Clear();
-        host.ClearCommands();
-        LeaveYearWith(pszText);
-        ASSERT_EQ(boxes.Count(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, ZEL_MSG_INVALID_INPUT);
-        EXPECT_EQ(boxes.Boxes()[0].icon, static_cast<UINT>(MB_ICONSTOP));
-        EXPECT_TRUE(boxes.Boxes()[0].mainDisabled);
-        ASSERT_EQ(owners.Owners().size(), 1u);
-        EXPECT_EQ(owners.Owners()[0], host.Dialog()->m_hWnd);
-        EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
-        EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 1);
-    }
-}
-
-TEST_F(CalBirthTest, LeavingWithAnyPositiveNumberIsAccepted)
-{
-    // No range is tested on leaving: 5 is taken as it stands.
-    LeaveYearWith("5");
-    EXPECT_EQ(boxes.Count(), 0u);
-    EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
-    EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 0);
-    EXPECT_EQ(Value(), std::make_pair(1, 5));
-}
-
-TEST_F(CalBirthTest, ABoxLeavesTheFocusWhereTheCheckPutItWithNoSecondCheck)
-{
-    // The focus moves from the year field into the era list of the control;
-    // the box and the focus coming back start no second check.
-    TypeOver(IDC_YEAR_EDIT, "");
-    TestHost::Focus(Item(IDC_FORM_COMBO));
-    EXPECT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
-    TestHost::Pump();
-    EXPECT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 1);
-}
-
-TEST_F(CalBirthTest, NoCheckWhileAnotherProcessHoldsTheCheckStage)
-{
+    EXPECT_EQ(Value(), std::make_pair(1, 5));  // no range is tested on leaving
     FlagHolderProcess holder("ZEL2_CHECKVALUE_STAGE");
     ASSERT_TRUE(holder.Ready());
-    LeaveYearWith("");
-    LeaveYearWith("0");
+    LeaveYearWith("x");
     EXPECT_EQ(boxes.Count(), 0u);
-    EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 0);
     EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
 }
 
-TEST_F(CalBirthTest, KeyWalkEndsAtTheYearField)
+class CalNormCalTest : public PlacedTest<CZelCalNormCal> {
+protected:
+    // The era list at nEra (0 西暦, 1 平成, 2 昭和) and the field texts, set by program.
+    void Show(int nEra, const char* pszYear, const char* pszMonth, const char* pszDay)
+    {
+        ::SendMessageA(Item(IDC_FORM_COMBO), CB_SETCURSEL, static_cast<WPARAM>(nEra), 0);
+        ::SetDlgItemTextA(ctrl.m_hWnd, IDC_YEAR_EDIT, pszYear);
+        ::SetDlgItemTextA(ctrl.m_hWnd, IDC_MONTH_EDIT, pszMonth);
+        ::SetDlgItemTextA(ctrl.m_hWnd, IDC_DAY_EDIT, pszDay);
+        TestHost::Pump();
+        boxes.Clear();
+    }
+    void ExpectOneDateBox()
+    {
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, ZEL_MSG_DATE_ERROR);
+        EXPECT_EQ(boxes.Boxes()[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
+        EXPECT_EQ(boxes.Boxes()[0].owner, host.Dialog()->m_hWnd);
+    }
+};
+
+TEST_F(CalNormCalTest, CheckDateRefusesWithOneBoxWhatChkDateRefusesQuietly)
 {
-    TestHost::Focus(Item(IDC_FORM_COMBO));
+    const struct { int nEra; const char *pszYear, *pszMonth, *pszDay; int nCheck, nChk; } cases[] = {
+        {0, "1995", "2", "29", 0, 0}, {0, "1996", "2", "29", 1, 1}, {0, "2002", "", "7", 0, 0},
+        {0, "2003", "4", "31", 0, 0}, {0, "99", "4", "7", 0, 0},    {1, "12", "2", "29", 1, 1},
+        {1, "13", "2", "29", 0, 0},   {0, "2002", "1x", "3", 0, 0},
+        {2, "70", "1", "1", 0, 1},  // ChkDate knows no end of an era
+        {0, "0", "4", "7", 0, 1},   // nor a year of 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nEra) + ":" + c.pszYear + "/" + c.pszMonth + "/" + c.pszDay);
+        Show(c.nEra, c.pszYear, c.pszMonth, c.pszDay);
+        EXPECT_EQ(ctrl.ChkDate(), c.nChk);
+        EXPECT_EQ(boxes.Count(), 0u);
+        EXPECT_EQ(ctrl.CheckDate(0), c.nCheck);
+        if (c.nCheck)
+            EXPECT_EQ(boxes.Count(), 0u);
+        else
+            ExpectOneDateBox();
+    }
+}
+
+TEST_F(CalNormCalTest, ARefusedDateKeepsOrPutsTheFocusInTheDayField)
+{
+    Show(0, "2002", "13", "32");  // CheckDate(1): into the last faulty field
+    TestHost::Focus(host.Next());
+    EXPECT_EQ(ctrl.CheckDate(1), 0);
+    ExpectOneDateBox();
+    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
+    Show(0, "2002", "4", "31");  // Tab leaves the day field for the host's next only with a real date
     TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
+    ExpectOneDateBox();
+    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
+    Show(0, "2002", "4", "30");
     TestHost::PressKey(VK_TAB);
+    EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
+}
 
-    TestHost::Focus(Item(IDC_YEAR_EDIT));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), host.Prev()->m_hWnd);
+// 平成2 (1990), on 4/1 for the full date, with the flag nNotify; the flag read
+// back; the field the box follows.
+void Set(CZelCalBirthNotify& c, int nNotify) { c.SetChoiceData(0, 1990, nNotify); }
+void Set(CZelCalNormNotify& c, int nNotify) { c.SetChoiceData(0, 1990, 4, 1, nNotify); }
+int Flag(CZelCalBirthNotify& c) { int d, y, n = -1; c.GetChoiceData(d, y, n); return n; }
+int Flag(CZelCalNormNotify& c) { int d, y, m, dd, n = -1; c.GetChoiceData(d, y, m, dd, n); return n; }
+int LastField(CZelCalBirthNotify&) { return IDC_YEAR_EDIT; }
+int LastField(CZelCalNormNotify&) { return IDC_DAY_EDIT; }
 
-    TestHost::Focus(Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_RETURN);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
-    TestHost::PressKey(VK_RETURN);
-    EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
+template <class TControl>
+class NotifyTest : public PlacedTest<TControl> {};
+using NotifyControls = ::testing::Types<CZelCalBirthNotify, CZelCalNormNotify>;
+TYPED_TEST_SUITE(NotifyTest, NotifyControls);
 
-    ctrl.SetFocusCalCtrl(0);
-    TestHost::Pump();
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
+TYPED_TEST(NotifyTest, FlagFollowsSetChoiceDataAndClicksAndAClickSignalsADateChange)
+{
+    const HWND hBox = this->Item(IDC_CHK_NOTIFY);
+    Set(this->ctrl, 1);
+    EXPECT_EQ(this->Shown(), "平成2");
+    EXPECT_TRUE(::IsDlgButtonChecked(this->ctrl.m_hWnd, IDC_CHK_NOTIFY));
+    EXPECT_EQ(Flag(this->ctrl), 1);
+    TestHost::Click(hBox);
+    EXPECT_EQ(Flag(this->ctrl), 0);
+    {
+        HeldFlag flag("ZEL2_DATE_CHANGE");
+        TestHost::Click(hBox);
+        EXPECT_EQ(this->host.Count("ZEL2_DATE_CHANGE"), 1);  // from the second click only
+    }
+    EXPECT_EQ(Flag(this->ctrl), 1);
+    this->ctrl.UseControl(0);
+    EXPECT_FALSE(::IsWindowEnabled(hBox));
+}
 
-    // Without neighbours the ends keep the focus; Escape does nothing.
-    ctrl.SetParentCtrl(nullptr, nullptr);
-    TestHost::Focus(Item(IDC_YEAR_EDIT));
+TYPED_TEST(NotifyTest, TheBoxIsTheLastStopBeforeTheHostsNextField)
+{
+    const HWND hLast = this->Item(LastField(this->ctrl)), hBox = this->Item(IDC_CHK_NOTIFY);
+    TestHost::Focus(hLast);
     TestHost::PressKey(VK_TAB);
-    TestHost::PressKey(VK_ESCAPE);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_YEAR_EDIT));
-    EXPECT_TRUE(::IsWindowVisible(ctrl.m_hWnd));
+    EXPECT_EQ(TestHost::Focused(), hBox);
+    TestHost::PressKey(VK_TAB);
+    EXPECT_EQ(TestHost::Focused(), this->host.Next()->m_hWnd);
+    TestHost::Focus(hBox);
+    TestHost::PressKey(VK_TAB, true);
+    EXPECT_EQ(TestHost::Focused(), hLast);
 }
 
 }  // namespace
