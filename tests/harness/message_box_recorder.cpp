@@ -3,7 +3,6 @@
 #include "ZelCalCtrl.h"
 
 namespace {
-MessageBoxRecorder* g_pRecorder = nullptr;
 std::vector<RecordedBox>* g_pBoxes = nullptr;
 
 std::string WindowTextA(HWND hWnd)
@@ -34,7 +33,6 @@ UINT IconOf(HWND hBox)
 
 MessageBoxRecorder::MessageBoxRecorder()
 {
-    g_pRecorder = this;
     g_pBoxes = &m_boxes;
     m_hHook = ::SetWindowsHookExA(WH_CBT, &MessageBoxRecorder::CbtProc, nullptr, ::GetCurrentThreadId());
 }
@@ -42,7 +40,6 @@ MessageBoxRecorder::MessageBoxRecorder()
 MessageBoxRecorder::~MessageBoxRecorder()
 {
     ::UnhookWindowsHookEx(m_hHook);
-    g_pRecorder = nullptr;
     g_pBoxes = nullptr;
 }
 
@@ -63,10 +60,7 @@ LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lP
             box.icon = IconOf(hWnd);
             box.owner = ::GetWindow(hWnd, GW_OWNER);
             box.mainDisabled = pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd);
-            box.focusBefore = ::GetFocus();
             g_pBoxes->push_back(box);
-            if (g_pRecorder != nullptr && g_pRecorder->onBox)
-                g_pRecorder->onBox(box);
             // Closed through its own loop, as a click on OK would.
             ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
         }

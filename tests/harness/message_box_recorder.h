@@ -3,7 +3,6 @@
 // that the box's own message loop runs and returns as it would for a user.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@ struct RecordedBox {
     UINT icon;             // MB_ICONSTOP, MB_ICONINFORMATION, or 0
     HWND owner;
     bool mainDisabled;
-    HWND focusBefore;      // the focus when the box came up
 };
 
 class MessageBoxRecorder {
@@ -28,8 +26,6 @@ public:
     const std::vector<RecordedBox>& Boxes() const { return m_boxes; }
     size_t Count() const { return m_boxes.size(); }
     void Clear() { m_boxes.clear(); }
-    // Called with each box while it is up, before it is closed.
-    std::function<void(const RecordedBox&)> onBox;
 
 private:
     static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);

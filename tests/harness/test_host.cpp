@@ -117,7 +117,6 @@ void TestHost::Focus(HWND hWnd)
     Pump();
 }
 
-void TestHost::Focus(CWnd* pWnd) { Focus(pWnd->m_hWnd); }
 
 void TestHost::Click(HWND hButton)
 {
@@ -166,16 +165,6 @@ std::string TestHost::Text(HWND hWnd)
 std::string TestHost::ItemText(CWnd& dlg, int nID) { return Text(::GetDlgItem(dlg.m_hWnd, nID)); }
 
 // ---- named flags --------------------------------------------------------------------
-
-HeldFlag::HeldFlag(const char* pszName) : m_h(::CreateMutexA(nullptr, TRUE, pszName)) {}
-
-HeldFlag::~HeldFlag()
-{
-    if (m_h) {
-        ::ReleaseMutex(m_h);
-        ::CloseHandle(m_h);
-    }
-}
 
 bool NamedFlagExists(const char* pszName)
 {

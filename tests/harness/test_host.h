@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ZelCalCtrl.h"
+#include "controls/host_signals.h"
 
 struct RecordedCommand {
     WPARAM wParam;
@@ -46,7 +47,6 @@ public:
     // Characters typed into the focused window.
     static void Type(const char* pszText);
     // Focus to a window and pump.
-    static void Focus(CWnd* pWnd);
     static void Focus(HWND hWnd);
     static HWND Focused() { return ::GetFocus(); }
     // A click on a button, through the button itself (BM_CLICK), and pump.
@@ -69,17 +69,9 @@ private:
     std::vector<RecordedCommand> m_commands;
 };
 
-// A named flag held by the test itself for its lifetime (as a host would).
-class HeldFlag {
-public:
-    explicit HeldFlag(const char* pszName);
-    ~HeldFlag();
-    HeldFlag(const HeldFlag&) = delete;
-    HeldFlag& operator=(const HeldFlag&) = delete;
-
-private:
-    HANDLE m_h;
-};
+// A named flag the test holds for its lifetime, as a host would: the
+// library's own scope object.
+using HeldFlag = CZelNamedFlag;
 
 // A second process that holds a named flag until this object goes.
 class FlagHolderProcess {

@@ -29,7 +29,7 @@ protected:
         TestHost::Focus(Item(IDC_YEAR_EDIT));
         ::SendMessageA(Item(IDC_YEAR_EDIT), EM_SETSEL, 0, -1);
         TestHost::Type(pszText);
-        TestHost::Focus(host.Next());
+        TestHost::Focus(host.Next()->m_hWnd);
     }
     std::pair<int, int> Value() { std::pair<int, int> v{-1, -1}; ctrl.GetChoiceData(v.first, v.second); return v; }
 };
@@ -118,7 +118,7 @@ TEST_F(CalNormCalTest, CheckDateRefusesWithOneBoxWhatChkDateRefusesQuietly)
 TEST_F(CalNormCalTest, ARefusedDateKeepsOrPutsTheFocusInTheDayField)
 {
     Show(0, "2002", "13", "32");  // CheckDate(1): into the last faulty field
-    TestHost::Focus(host.Next());
+    TestHost::Focus(host.Next()->m_hWnd);
     EXPECT_EQ(ctrl.CheckDate(1), 0);
     ExpectOneDateBox();
     EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
