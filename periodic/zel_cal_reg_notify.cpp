@@ -11,9 +11,9 @@ BEGIN_MESSAGE_MAP(CZelCalRegNotify, CZelPeriodicFrame)
     ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
 END_MESSAGE_MAP()
 
-CZelCalRegNotify::CZelCalRegNotify(CWnd* pParent) : CZelPeriodicFrame(IDD_ZELCALREGNOTIFY, pParent) {}
+CZelCalRegNotify::CZelCalRegNotify(CWnd* pParent) : CZelNotifySwitch(IDD_ZELCALREGNOTIFY, pParent) {}
 
-CZelCalRegNotify::CZelCalRegNotify(UINT nIDTemplate, CWnd* pParent) : CZelPeriodicFrame(nIDTemplate, pParent) {}
+CZelCalRegNotify::CZelCalRegNotify(UINT nIDTemplate, CWnd* pParent) : CZelNotifySwitch(nIDTemplate, pParent) {}
 
 CZelCalRegNotify::~CZelCalRegNotify() = default;
 
@@ -23,7 +23,7 @@ void CZelCalRegNotify::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_BTN_DAY, m_DayBtn);
     DDX_Control(pDX, IDC_BTN_REG, m_RegBtn);
     DDX_Control(pDX, IDC_BTN_SET, m_SetBtn);
-    DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify);
+    BindNotifyBox(pDX);
     DDX_Control(pDX, IDC_STR_EDIT, m_StrEdit);
     BindDateFields(pDX);
 }
@@ -99,7 +99,7 @@ void CZelCalRegNotify::KeepRule(bool bDateGiven)
     m_nRegDay = m_nIntDay;
 }
 
-void CZelCalRegNotify::InitDataShown() { CheckDlgButton(IDC_CHK_NOTIFY, m_bNotify ? BST_CHECKED : BST_UNCHECKED); }
+void CZelCalRegNotify::InitDataShown() { ShowNotify(); }
 
 // ---- buttons -------------------------------------------------------------------------------
 
@@ -138,10 +138,4 @@ void CZelCalRegNotify::StoreAcceptedRule(int nMonth, int nDay)
 {
     m_nIntMonth = nMonth;
     m_nIntDay = nDay;
-}
-
-void CZelCalRegNotify::OnChkNotify()
-{
-    m_bNotify = !m_bNotify;
-    ZelProbeDateChange();
 }

@@ -4,9 +4,10 @@
 // periodic rule whose month and day travel in a date value.
 #pragma once
 
+#include "controls/zel_notify_switch.h"
 #include "periodic/zel_periodic_frame.h"
 
-class ZELCALCTRL_API CZelCalRegNotify : public CZelPeriodicFrame {
+class ZELCALCTRL_API CZelCalRegNotify : public CZelNotifySwitch<CZelPeriodicFrame> {
 public:
     explicit CZelCalRegNotify(CWnd* pParent = nullptr);
     ~CZelCalRegNotify() override;
@@ -40,12 +41,8 @@ protected:
     // 日時, once today's date is the base date: false leaves the face as it is.
     virtual bool MayShowDateAgain() { return true; }
 
-    void OnChkNotify();
-
     int m_nIntMonth = 0;  // month and day of the notification rule
     int m_nIntDay = 0;
-    BOOL m_bNotify = 0;
-    CButton m_ChkNotify;
 
     DECLARE_MESSAGE_MAP()
 };
