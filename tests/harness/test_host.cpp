@@ -129,15 +129,21 @@ int TestHost::Selection(HWND hCombo)
     return static_cast<int>(::SendMessageA(hCombo, CB_GETCURSEL, 0, 0));
 }
 
+// Arrow keys in the list until it shows nIndex, or a refused switch puts it back.
+static void StepList(HWND hCombo, int nIndex)
+{
+    for (int guard = 0; guard < 32 && TestHost::Selection(hCombo) != nIndex; ++guard) {
+        const int nSel = TestHost::Selection(hCombo);
+        TestHost::PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
+        if (TestHost::Selection(hCombo) == nSel)
+            break;
+    }
+}
+
 void TestHost::ChooseWithKeys(HWND hCombo, int nIndex)
 {
     Focus(hCombo);
-    for (int guard = 0; guard < 32 && Selection(hCombo) != nIndex; ++guard) {
-        const int nSel = Selection(hCombo);
-        PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
-        if (Selection(hCombo) == nSel)
-            break;  // a refused switch put the list back
-    }
+    StepList(hCombo, nIndex);
 }
 
 void TestHost::ChooseThroughOpenList(HWND hCombo, int nIndex)
@@ -145,12 +151,7 @@ void TestHost::ChooseThroughOpenList(HWND hCombo, int nIndex)
     Focus(hCombo);
     ::SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
     Pump();
-    for (int guard = 0; guard < 32 && Selection(hCombo) != nIndex; ++guard) {
-        const int nSel = Selection(hCombo);
-        PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
-        if (Selection(hCombo) == nSel)
-            break;
-    }
+    StepList(hCombo, nIndex);
     ::SendMessageA(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
     Pump();
 }
@@ -211,17 +212,4 @@ FlagHolderProcess::~FlagHolderProcess()
         ::CloseHandle(m_pi.hThread);
     }
     ::CloseHandle(m_hQuit);
-}
-
-std::string Utf8(const std::string& sjis)
-{
-    int n = ::MultiByteToWideChar(932, 0, sjis.c_str(), -1, nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(932, 0, sjis.c_str(), -1, w.data(), n);
-    int m = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(m), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, out.data(), m, nullptr, nullptr);
-    if (!out.empty() && out.back() == '\0')
-        out.pop_back();
-    return out;
 }

@@ -106,5 +106,3 @@ private:
     HINSTANCE m_hSaved;
 };
 
-// Shift_JIS literal helper for readable failure output.
-std::string Utf8(const std::string& sjis);

@@ -7,11 +7,8 @@
 // A template of the host's own under the ID of a library template, so tests
 // prove which module a dialog is taken from.
 #define IDD_DECOY_REGSET 32707
-// A dialog for the framework's own tests: an edit, three radios, OK and Cancel.
+// A dialog for the framework's own tests: an edit, a button, OK and Cancel.
 #define IDD_FRAMEWORK_DLG 110
 #define IDC_FW_EDIT 111
-#define IDC_FW_RADIO1 112
-#define IDC_FW_RADIO2 113
-#define IDC_FW_RADIO3 114
 #define IDC_FW_BUTTON 115
 #endif

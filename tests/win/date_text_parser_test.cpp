@@ -31,8 +31,8 @@ TEST(DateTextParserTest, ReadsOnlyComposedRealDatesWithinTheirEra)
         EXPECT_EQ(std::to_string(dt.GetYear()) + "-" + std::to_string(dt.GetMonth()) + "-" +
                       std::to_string(dt.GetDay()),
                   bRead ? r.pszRead : "2345-6-7")
-            << Utf8(r.pszText);
-        EXPECT_EQ(bRead != FALSE, std::string(r.pszRead) != "refused") << Utf8(r.pszText);
+            << r.pszText;
+        EXPECT_EQ(bRead != FALSE, std::string(r.pszRead) != "refused") << r.pszText;
     }
 }
 
