@@ -53,25 +53,6 @@ int main()
         Check(::GetFocus() == hNext, "Tab through the host's pump reaches its next field");
     }
     {
-        CZelCalBirthNotify ctrl(pMain);
-        int d = -1, y = -1, n = -1;
-        if (Make(ctrl, pMain)) {
-            ctrl.SetChoiceData(0, 1975, 1);
-            ctrl.GetChoiceData(d, y, n);
-        }
-        Check(d == 0 && y == 1975 && n == 1, "CZelCalBirthNotify value");
-    }
-    {
-        CZelCalRegNotify ctrl(pMain);
-        int d, y, m, day, n = -1, interval = 0;
-        COleDateTime dt;
-        if (Make(ctrl, pMain)) {
-            ctrl.SetChoiceData(1, 2002, 5, 10, 1, -1, COleDateTime(2002, 3, 3, 0, 0, 0));
-            ctrl.GetChoiceData(d, y, m, day, n, interval, dt);
-        }
-        Check(n == 1 && interval == -1 && dt.GetYear() == 2000 && dt.GetDay() == 3, "CZelCalRegNotify value");
-    }
-    {
         CZelCalNormDlg dlg(pMain);
         int d = 0, y = 2002, m = 4, day = 7;
         ::SetTimer(nullptr, 0, 300, PressEnter);

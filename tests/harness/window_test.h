@@ -22,3 +22,19 @@ protected:
     TestHost host;
     MessageBoxRecorder boxes;
 };
+
+// A control of the library made in the host dialog, between its two fields.
+template <class TControl>
+class ControlTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
+        host.Place(ctrl);
+        ctrl.SetParentCtrl(host.Prev(), host.Next());
+    }
+    HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
+    std::string Field(int nID) { return TestHost::Text(Item(nID)); }
+
+    TControl ctrl;
+};

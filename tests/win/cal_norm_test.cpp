@@ -7,16 +7,8 @@
 
 namespace {
 
-class CalNormTest : public WindowTest {
+class CalNormTest : public ControlTest<CZelCalNorm> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), host.Dialog(), 1000,
-                                nullptr));
-        host.Place(ctrl);
-    }
-    HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
-    std::string Field(int nID) { return TestHost::Text(Item(nID)); }
     int Sel() { return TestHost::Selection(Item(IDC_FORM_COMBO)); }
     LRESULT YearLimit() { return ::SendMessageA(Item(IDC_YEAR_EDIT), EM_GETLIMITTEXT, 0, 0); }
     std::vector<int> Value()
@@ -25,8 +17,6 @@ protected:
         ctrl.GetChoiceData(d, y, m, day);
         return {d, y, m, day};
     }
-
-    CZelCalNorm ctrl;
 };
 
 TEST_F(CalNormTest, ValuesInBothCalendarsAndTodayForANewControl)
@@ -124,6 +114,7 @@ TEST_F(CalNormTest, TypedValuesComeBackUnchecked)
 
 TEST_F(CalNormTest, KeysWalkToTheHostNeighboursAndEscapeDoesNothing)
 {
+    ctrl.SetParentCtrl(nullptr, nullptr);
     TestHost::Focus(Item(IDC_FORM_COMBO));
     TestHost::PressKey(VK_TAB, true);
     EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO)) << "no neighbour: the focus stays";
@@ -181,14 +172,8 @@ TEST_F(CalNormTest, AFlagHeldByAnotherProcessIsHeard)
     EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 1);
 }
 
-TEST_F(CalNormTest, HostOperationsAndBackground)
+TEST_F(CalNormTest, PaleBackgroundUntilCancelled)
 {
-    ctrl.SetFocusCalCtrl(0);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
-    ctrl.UseControl(0);
-    for (int id : {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT})
-        EXPECT_FALSE(::IsWindowEnabled(Item(id))) << id;
-
     HDC hdc = ::GetDC(ctrl.m_hWnd);
     auto dialogBrushColour = [&] {
         LOGBRUSH lb{};

@@ -10,17 +10,12 @@ namespace {
 COleDateTime Date(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0); }
 
 template <class Ctrl>
-class PeriodicTest : public WindowTest {
+class PeriodicTest : public ControlTest<Ctrl> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
-        host.Place(ctrl);
-        ctrl.SetParentCtrl(host.Prev(), host.Next());
-    }
+    using ControlTest<Ctrl>::ctrl;
+    using ControlTest<Ctrl>::Item;
+    using ControlTest<Ctrl>::Field;
 
-    HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
-    std::string Field(int nID) { return TestHost::Text(Item(nID)); }
     bool Ticked() { return ::IsDlgButtonChecked(ctrl.m_hWnd, IDC_CHK_NOTIFY) == BST_CHECKED; }
     std::string Era() { return std::to_string(TestHost::Selection(Item(IDC_FORM_COMBO))) + ':' + Field(IDC_FORM_COMBO); }
 
@@ -50,7 +45,6 @@ protected:
             EXPECT_EQ(::IsWindowEnabled(Item(nID)) != FALSE, bEnabled) << nID;
     }
 
-    Ctrl ctrl;
     COleDateTime dt;
 };
 

@@ -7,18 +7,9 @@
 namespace {
 
 template <class TControl>
-class PlacedTest : public WindowTest {
+class PlacedTest : public ControlTest<TControl> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
-        host.Place(ctrl);
-        ctrl.SetParentCtrl(host.Prev(), host.Next());
-    }
-    HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
-    std::string Shown() { return TestHost::Text(Item(IDC_FORM_COMBO)) + TestHost::Text(Item(IDC_YEAR_EDIT)); }
-
-    TControl ctrl;
+    std::string Shown() { return this->Field(IDC_FORM_COMBO) + this->Field(IDC_YEAR_EDIT); }
 };
 
 class CalBirthTest : public PlacedTest<CZelCalBirth> {

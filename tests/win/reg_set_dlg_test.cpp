@@ -119,22 +119,4 @@ TEST_F(RegSetDlgTest, OkRefusesABadRuleAndFocusesTheItemToCorrect)
     EXPECT_EQ(out, (Rule{-1, 4, 30}));
 }
 
-TEST_F(RegSetDlgTest, SwitchingKindsKeepsWhatWasTypedForEach)
-{
-    Run({-1, 2, 14}, IDOK, [](HWND hDlg) {
-        dlg::Click(hDlg, IDC_RD_EVERYMONTH);
-        dlg::SetText(hDlg, IDC_EVERYDAY_EDIT, "7");
-        dlg::Click(hDlg, IDC_RD_EACHMONTH);
-        dlg::Select(hDlg, IDC_EACHMONTH_COMBO, 4);
-        dlg::SetText(hDlg, IDC_EACHDAY_EDIT, "9");
-        dlg::Click(hDlg, IDC_RD_EVERYYEAR);
-        EXPECT_EQ(dlg::Selection(hDlg, IDC_EVERYYEAR_COMBO), 1);
-        EXPECT_EQ(dlg::Text(hDlg, IDC_EVERYYDAY_EDIT), "14");
-        EXPECT_EQ(dlg::Text(hDlg, IDC_EVERYDAY_EDIT), "7");
-        dlg::Click(hDlg, IDC_RD_EACHMONTH);
-        dlg::Click(hDlg, IDOK);
-    });
-    EXPECT_EQ(out, (Rule{6, 0, 9})) << "the kind checked at OK, as typed before switching away";
-}
-
 }  // namespace
