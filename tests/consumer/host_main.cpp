@@ -14,11 +14,6 @@ static void Check(bool ok, const char* what)
     g_failures += ok ? 0 : 1;
 }
 
-template <class T> static bool Make(T& ctrl, CWnd* pHost)
-{
-    return ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pHost, 1000, nullptr);
-}
-
 // Enter in whatever has the focus, once a modal dialog is up.
 static VOID CALLBACK PressEnter(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
@@ -39,7 +34,8 @@ int main()
     AfxGetThread()->m_pMainWnd = pMain;
     {
         CZelCalNorm ctrl(pMain);
-        Check(Make(ctrl, pMain), "CZelCalNorm created");
+        Check(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pMain, 1000, nullptr),
+              "CZelCalNorm created");
         ctrl.SetParentCtrl(CWnd::FromHandle(hPrev), CWnd::FromHandle(hNext));
         ctrl.SetChoiceData(0, 2002, 4, 7);
         ctrl.SetFocusCalCtrl(0);

@@ -77,12 +77,6 @@ TEST_F(CalNormTest, SwitchingErasConvertsTheYearOrRefusesWithOneBox)
     EXPECT_EQ(Sel(), 0);
     EXPECT_EQ(Field(IDC_YEAR_EDIT), "1800");
     EXPECT_EQ(YearLimit(), 4);
-
-    boxes.Clear();
-    ctrl.SetChoiceData(0, 1700, 1, 2);
-    EXPECT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(Field(IDC_YEAR_EDIT), "1800");
-    EXPECT_EQ(Field(IDC_DAY_EDIT), "2");
 }
 
 TEST_F(CalNormTest, TheOpenListConvertsOnlyWhenItCloses)
