@@ -1,6 +1,7 @@
 #include "controls/zel_cal_birth.h"
 
 #include "controls/host_signals.h"
+#include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 
 BEGIN_MESSAGE_MAP(CZelCalBirth, CZelBirthYearFrame)
@@ -28,15 +29,14 @@ void CZelCalBirth::OnKillfocusYearEdit()
         CZelCheckStage stage;
         if (!stage.Entered())
             return;
-        char buf[256] = {};
-        GetDlgItemText(IDC_YEAR_EDIT, buf, sizeof buf);
-        if (!CZelEra::ChkNum(buf)) {
+        CZelFieldText year(*this, IDC_YEAR_EDIT);
+        if (!year.DigitsOnly()) {
             ZelMessageBox(this, ZEL_MSG_NOT_NUMERIC, MB_ICONSTOP, true);
             m_YearEdit.SetFocus();
             SendErrorMessage();
             return;
         }
-        const int nYear = ZelDecimalValue(buf);
+        const int nYear = year.Value();
         if (nYear != 0) {
             m_nYear = nYear;
             return;

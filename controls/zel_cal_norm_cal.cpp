@@ -2,6 +2,7 @@
 
 #include "controls/date_text_parser.h"
 #include "controls/host_signals.h"
+#include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 #include "controls/zel_year_math.h"
 
@@ -23,26 +24,19 @@ void CZelCalNormCal::DoDataExchange(CDataExchange* pDX)
 
 int CZelCalNormCal::ChkDate()
 {
-    char szYear[256] = {};
-    char szMonth[256] = {};
-    char szDay[256] = {};
-    GetDlgItemText(IDC_YEAR_EDIT, szYear, sizeof szYear);
-    GetDlgItemText(IDC_MONTH_EDIT, szMonth, sizeof szMonth);
-    GetDlgItemText(IDC_DAY_EDIT, szDay, sizeof szDay);
-    if (!CZelEra::ChkNum(szYear) || !CZelEra::ChkNum(szMonth) || !CZelEra::ChkNum(szDay))
+    CZelFieldText year(*this, IDC_YEAR_EDIT), month(*this, IDC_MONTH_EDIT), day(*this, IDC_DAY_EDIT);
+    if (!year.DigitsOnly() || !month.DigitsOnly() || !day.DigitsOnly())
         return 0;
     // Without a chosen calendar the year means nothing.
     const int s = m_FormCombo.GetCurSel();
     if (s < 0 || s >= m_arEra.GetSize())
         return 0;
     CZelEra& era = m_arEra[s];
-    const int nYear = ZelDecimalValue(szYear);
-    if (era.GetDiv() == 0 && nYear >= 0 && nYear <= 9999) {
-        CString strWestern;
-        strWestern.Format("%d", ZelEraToWestern(nYear, era.GetStartYear()));
-        lstrcpynA(szYear, strWestern, sizeof szYear);
-    }
-    return CZelEra::ChkDay(szYear, szMonth, szDay);
+    const int nYear = year.Value();
+    CString strYear(year.Text());
+    if (era.GetDiv() == 0 && nYear >= 0 && nYear <= 9999)
+        strYear.Format("%d", ZelEraToWestern(nYear, era.GetStartYear()));
+    return CZelEra::ChkDay(strYear.GetBuffer(0), month.Text(), day.Text());
 }
 
 int CZelCalNormCal::CheckDate(int bFocus) { return RunCheck(bFocus != 0, nullptr); }

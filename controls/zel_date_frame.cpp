@@ -3,14 +3,13 @@
 #include <climits>
 
 #include "controls/host_signals.h"
+#include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 #include "controls/zel_year_math.h"
 #include "module/zel_module.h"
 
 // Pale background of the controls and their labels.
 static const COLORREF kBackground = 0xDFFCFF;
-// Texts of the fields are read through buffers of this size.
-static const int kFieldBuffer = 256;
 
 BEGIN_MESSAGE_MAP(CZelDateFrame, CDialog)
     ON_EN_SETFOCUS(IDC_YEAR_EDIT, OnSetfocusYearEdit)
@@ -175,12 +174,7 @@ BOOL CZelDateFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 void CZelDateFrame::SendErrorMessage() { ZelSendToMainWindow(ZEL_NAME_DATE_ERROR, 0); }
 void CZelDateFrame::EnableMainWindow(int bEnable) { ZelEnableMainWindow(bEnable); }
 
-int CZelDateFrame::ReadField(UINT nID)
-{
-    char buf[kFieldBuffer] = {};
-    GetDlgItemText(static_cast<int>(nID), buf, kFieldBuffer);
-    return ZelDecimalValue(buf);
-}
+int CZelDateFrame::ReadField(UINT nID) { return CZelFieldText(*this, static_cast<int>(nID)).Value(); }
 
 void CZelDateFrame::OnChangeYearEdit() { StoreYear(ReadField(IDC_YEAR_EDIT)); }
 

@@ -1,6 +1,7 @@
 #include "periodic/zel_reg_set_dlg.h"
 
 #include "controls/host_signals.h"
+#include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 #include "era/era_core.h"
 
@@ -153,18 +154,12 @@ void CZelRegSetDlg::OnRdEveryyear()
 
 // ---- checks ---------------------------------------------------------------------------
 
-int CZelRegSetDlg::ReadDay(int nID)
-{
-    char buf[kFieldBuffer] = {};
-    GetDlgItemText(nID, buf, kFieldBuffer);
-    return ZelDecimalValue(buf);
-}
+int CZelRegSetDlg::ReadDay(int nID) { return CZelFieldText(*this, nID).Value(); }
 
 bool CZelRegSetDlg::DayFieldValid(int nID)
 {
-    char buf[kFieldBuffer] = {};
-    GetDlgItemText(nID, buf, kFieldBuffer);
-    return CZelEra::ChkNum(buf) && CZelCalCtrlCom::ChkInputDay(ZelDecimalValue(buf));
+    CZelFieldText day(*this, nID);
+    return day.DigitsOnly() && CZelCalCtrlCom::ChkInputDay(day.Value());
 }
 
 int CZelRegSetDlg::ListSelection(int nID)
@@ -262,14 +257,13 @@ void CZelRegSetDlg::CheckDayLive(int nID)
     CZelCheckStage stage;
     if (!stage.Entered())
         return;
-    char buf[kFieldBuffer] = {};
-    GetDlgItemText(nID, buf, kFieldBuffer);
-    if (buf[0] == '\0')
+    CZelFieldText day(*this, nID);
+    if (day.IsEmpty())
         return;
     const char* pszMessage = nullptr;
-    if (!CZelEra::ChkNum(buf))
+    if (!day.DigitsOnly())
         pszMessage = ZEL_MSG_NOT_NUMERIC;
-    else if (!CZelCalCtrlCom::ChkInputDay(ZelDecimalValue(buf)))
+    else if (!CZelCalCtrlCom::ChkInputDay(day.Value()))
         pszMessage = ZEL_MSG_INVALID_INPUT;
     if (pszMessage == nullptr)
         return;
