@@ -1,10 +1,10 @@
 #include "controls/zel_cal_norm_cal.h"
 
-#include "controls/date_text_parser.h"
+#include "controls/shown_date_check.h"
 #include "controls/host_signals.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
-#include "controls/zel_year_math.h"
+#include "era/zel_year_math.h"
 
 BEGIN_MESSAGE_MAP(CZelCalNormCal, CZelFullDateFrame)
     ON_EN_KILLFOCUS(IDC_YEAR_EDIT, OnKillfocusYearEdit)

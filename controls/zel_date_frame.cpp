@@ -5,7 +5,7 @@
 #include "controls/host_signals.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
-#include "controls/zel_year_math.h"
+#include "era/zel_year_math.h"
 #include "module/zel_module.h"
 
 // Pale background of the controls and their labels.
@@ -192,7 +192,7 @@ BOOL CZelDateFrame::SelectWesternEntry()
     return TRUE;
 }
 
-void CZelDateFrame::OnCalendarSwitched(int nDiv, bool) { m_date.nDiv = nDiv; }
+void CZelDateFrame::OnCalendarSwitched(int nDiv, bool) { m_nDiv = nDiv; }
 
 int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
 {
@@ -311,14 +311,14 @@ void CZelDateFrame::ReadShownYear(int& nDiv)
     int y = static_cast<int>(GetDlgItemInt(IDC_YEAR_EDIT, nullptr, TRUE));
     if (s == WesternListPos()) {
         nDiv = 1;
-        m_date.nYear = y;
+        m_nYear = y;
         return;
     }
     nDiv = 0;
     for (INT_PTR i = 0; i < m_arEra.GetSize(); ++i) {
         if (AfxMbsCmp(m_arEra[i].GetEraname(), strName) == 0) {
             y = ZelEraToWestern(y, m_arEra[i].GetStartYear());
-            m_date.nYear = y;
+            m_nYear = y;
         }
     }
 }
@@ -345,51 +345,54 @@ void CZelFullDateFrame::ShowToday()
     SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
     SetDlgItemText(IDC_MONTH_EDIT, now.Format("%m"));
     SetDlgItemText(IDC_DAY_EDIT, now.Format("%d"));
-    m_date.nYear = now.GetYear();
-    m_date.nMonth = now.GetMonth();
-    m_date.nDay = now.GetDay();
+    m_nYear = now.GetYear();
+    m_nMonth = now.GetMonth();
+    m_nDay = now.GetDay();
 }
 
 void CZelFullDateFrame::ShowHeldDate()
 {
     int nOut = 0;
-    ChgYear(m_date.nYear, m_date.nDiv, 1, nOut);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
+    ChgYear(m_nYear, m_nDiv, 1, nOut);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
 }
 
 void CZelFullDateFrame::ShowInitialValue()
 {
-    if (m_date.IsEmpty())
+    if (m_nYear == 0 && m_nMonth == 0 && m_nDay == 0)
         ShowToday();
     else
         ShowHeldDate();
 }
 
-void CZelFullDateFrame::SetFullDate(const CZelDate& date)
+void CZelFullDateFrame::SetFullDate(int nDiv, int nYear, int nMonth, int nDay)
 {
     const char* pszTrace = TraceName();
     if (pszTrace != nullptr)
-        TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, date.nYear, date.nMonth,
-              date.nDay);
-    m_date = date;
+        TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
+    m_nDiv = nDiv;
+    m_nYear = nYear;
+    m_nMonth = nMonth;
+    m_nDay = nDay;
     m_bSetDataFlg = 1;
-    int nOut = date.nYear;
-    ChgYear(date.nYear, date.nDiv, 1, nOut);
+    int nOut = nYear;
+    ChgYear(nYear, nDiv, 1, nOut);
     if (pszTrace != nullptr)
-        TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, nOut, m_date.nMonth,
-              m_date.nDay);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
+        TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nOut, m_nMonth, m_nDay);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
 }
 
-CZelDate CZelFullDateFrame::GetFullDate()
+void CZelFullDateFrame::GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay)
 {
-    ReadShownYear(m_date.nDiv);
+    ReadShownYear(m_nDiv);
+    nDiv = m_nDiv;
+    nYear = m_nYear;
+    nMonth = m_nMonth;
+    nDay = m_nDay;
     if (const char* pszTrace = TraceName())
-        TRACE("out %s::GetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, m_date.nDiv, m_date.nYear, m_date.nMonth,
-              m_date.nDay);
-    return m_date;
+        TRACE("out %s::GetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
 }
 
 void CZelFullDateFrame::EnableDateFields(int bEnable)
@@ -400,8 +403,8 @@ void CZelFullDateFrame::EnableDateFields(int bEnable)
     m_DayEdit.EnableWindow(bEnable);
 }
 
-void CZelFullDateFrame::OnChangeMonthEdit() { m_date.nMonth = ReadField(IDC_MONTH_EDIT); }
-void CZelFullDateFrame::OnChangeDayEdit() { m_date.nDay = ReadField(IDC_DAY_EDIT); }
+void CZelFullDateFrame::OnChangeMonthEdit() { m_nMonth = ReadField(IDC_MONTH_EDIT); }
+void CZelFullDateFrame::OnChangeDayEdit() { m_nDay = ReadField(IDC_DAY_EDIT); }
 
 void CZelFullDateFrame::BindDateFields(CDataExchange* pDX)
 {

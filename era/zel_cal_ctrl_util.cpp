@@ -1,5 +1,6 @@
 #include "zel_cal_ctrl_util.h"
 #include "zel_cal_ctrl_com.h"
+#include "rule_wording.h"
 
 CZelCalCtrlUtil::CZelCalCtrlUtil()
 {
@@ -51,7 +52,7 @@ CString CZelCalCtrlUtil::FromEra(int nEra, const COleDateTime& date)
 CString CZelCalCtrlUtil::FromSettingNotify(int bNotify)
 {
     try {
-        return CString(bNotify ? "通知する" : "通知しない");
+        return CString(ZelNotifyWord(bNotify));
     } catch (...) {
         return CString();
     }
@@ -60,19 +61,7 @@ CString CZelCalCtrlUtil::FromSettingNotify(int bNotify)
 CString CZelCalCtrlUtil::FromSettingNotifyAndInterval(int bNotify, int nInterval, COleDateTime date)
 {
     try {
-        if (!bNotify)
-            return CString("通知しない");
-        const int nMonth = date.GetMonth();
-        const int nDay = date.GetDay();
-        CString strResult;
-        if (nInterval == -1)
-            strResult.Format("毎年%d月%d日に", nMonth, nDay);
-        else if (nInterval == 1)
-            strResult.Format("毎月%d日に", nDay);
-        else if (nInterval >= 2 && nInterval <= 12)
-            strResult.Format("%dヶ月に1回の%d日に", nInterval, nDay);
-        strResult += "通知する";
-        return strResult;
+        return ZelNotifySentence(bNotify, nInterval, date.GetMonth(), date.GetDay());
     } catch (...) {
         return CString();
     }

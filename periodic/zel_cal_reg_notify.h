@@ -30,16 +30,19 @@ protected:
     void StoreYear(int nYear) override;
 
     UINT LastItemId() override { return IDC_CHK_NOTIFY; }
-    CZelRule RuleToWord() override;
+    void RuleToWord(int& nInterval, int& nMonth, int& nDay) override;
     void KeepRule(bool bDateGiven) override;
     void InitDataShown() override;
     void TakeRuleBack() override;
     bool TakeDateBack() override;
-    CZelRule OfferedRule() override;
+    void OfferedRule(int& nInterval, int& nMonth, int& nDay) override;
     void BeforeRuleDialog() override;
-    void StoreAcceptedRule(const CZelRule& rule) override;
+    void StoreAcceptedRule(int nMonth, int nDay) override;
     // 日時, once today's date is the base date: false leaves the face as it is.
     virtual bool MayShowDateAgain() { return true; }
+
+    int m_nIntMonth = 0;  // month and day of the notification rule
+    int m_nIntDay = 0;
 
     DECLARE_MESSAGE_MAP()
 };

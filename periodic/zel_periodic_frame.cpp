@@ -61,26 +61,26 @@ void CZelPeriodicFrame::UseControl(int bEnable)
 void CZelPeriodicFrame::TakeToday()
 {
     const COleDateTime now = COleDateTime::GetCurrentTime();
-    m_date.nYear = now.GetYear();
-    m_date.nMonth = now.GetMonth();
-    m_date.nDay = now.GetDay();
+    m_nYear = now.GetYear();
+    m_nMonth = now.GetMonth();
+    m_nDay = now.GetDay();
 }
 
 void CZelPeriodicFrame::ShowGivenDate()
 {
     ShowHeldDate();
-    m_kept.nDiv = m_date.nDiv;
+    m_nSaveDiv = m_nDiv;
 }
 
 void CZelPeriodicFrame::ShowTodaysDate()
 {
     ShowToday();
-    m_kept.nDiv = 1;
+    m_nSaveDiv = 1;
 }
 
 void CZelPeriodicFrame::DspInitData()
 {
-    if (m_rule.nInterval != 0) {
+    if (m_nInterval != 0) {
         const bool bDateGiven = HoldsDate();
         if (!bDateGiven)
             TakeToday();
@@ -120,16 +120,15 @@ void CZelPeriodicFrame::DspChg(int bRule)
     if (!bRule)
         return;
 
-    const CZelRule worded = HoldsDate() ? RuleToWord() : CZelRule{kNoDateInterval, 0, 1};
-    ShowRule(worded);
-    m_StrEdit.SetChoiceData(m_date.nYear, worded.nMonth, worded.nDay, m_rule.nInterval);
-}
-
-void CZelPeriodicFrame::ShowRule(const CZelRule& rule)
-{
+    int nInterval = kNoDateInterval;
+    int nMonth = 0;
+    int nDay = 1;
+    if (HoldsDate())
+        RuleToWord(nInterval, nMonth, nDay);
     CString strRule;
-    CZelStrEdit::CnvRegStr(rule.nInterval, rule.nMonth, rule.nDay, strRule);
+    CZelStrEdit::CnvRegStr(nInterval, nMonth, nDay, strRule);
     SetDlgItemText(IDC_STR_EDIT, strRule);
+    m_StrEdit.SetChoiceData(m_nYear, nMonth, nDay, m_nInterval);
 }
 
 // ---- buttons ---------------------------------------------------------------------------------
@@ -144,7 +143,7 @@ void CZelPeriodicFrame::OnBtnReg()
 
 void CZelPeriodicFrame::OnBtnDay()
 {
-    m_rule.nInterval = 0;
+    m_nInterval = 0;
     m_bDayMode = 1;
     // The date brought back carries a Western year: shown as SetChoiceData
     // shows one, whatever entry the hidden era list was left on.
@@ -157,23 +156,33 @@ void CZelPeriodicFrame::OnBtnDay()
 
 void CZelPeriodicFrame::OnBtnSet()
 {
-    const CZelRule offered = OfferedRule();
-    m_keptRule = offered;
+    int nInterval = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    OfferedRule(nInterval, nMonth, nDay);
+    m_nRegInterval = nInterval;
+    m_nRegMonth = nMonth;
+    m_nRegDay = nDay;
 
     CZelRegSetDlg dlg(nullptr);
-    // The held interval, with the offered month and day.
-    dlg.SetChoiceData(m_rule.nInterval, offered.nMonth, offered.nDay);
+    dlg.SetChoiceData(m_nInterval, nMonth, nDay);
     BeforeRuleDialog();
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
     if (dlg.DoModal() == IDOK) {
-        CZelRule accepted;
-        dlg.GetChoiceData(accepted.nInterval, accepted.nMonth, accepted.nDay);
-        m_keptRule = accepted;
-        m_rule.nInterval = accepted.nInterval;
-        StoreAcceptedRule(accepted);
-        ShowRule(accepted);
+        int nNewInterval = 0;
+        int nNewMonth = 0;
+        int nNewDay = 0;
+        dlg.GetChoiceData(nNewInterval, nNewMonth, nNewDay);
+        m_nRegInterval = nNewInterval;
+        m_nRegMonth = nNewMonth;
+        m_nRegDay = nNewDay;
+        m_nInterval = nNewInterval;
+        StoreAcceptedRule(nNewMonth, nNewDay);
+        CString strRule;
+        CZelStrEdit::CnvRegStr(nNewInterval, nNewMonth, nNewDay, strRule);
+        SetDlgItemText(IDC_STR_EDIT, strRule);
         UpdateData(TRUE);
-        m_date.nDiv = 1;
+        m_nDiv = 1;
     }
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
 }
@@ -213,7 +222,7 @@ CWnd* CZelPeriodicFrame::WalkOrigin() { return CWnd::GetFocus(); }
 void CZelPeriodicFrame::OnCalendarSwitched(int nDiv, bool bSelchange)
 {
     // A choice in the closed list also decides the calendar reported for the value.
-    m_date.nDiv = nDiv;
+    m_nDiv = nDiv;
     if (bSelchange)
-        m_kept.nDiv = nDiv;
+        m_nSaveDiv = nDiv;
 }

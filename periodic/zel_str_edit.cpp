@@ -1,5 +1,6 @@
 #include "periodic/zel_str_edit.h"
 
+#include "era/rule_wording.h"
 #include "periodic/zel_reg_set_dlg.h"
 #include "resources/resource.h"
 
@@ -22,16 +23,7 @@ void CZelStrEdit::SetChoiceData(int nYear, int nMonth, int nDay, int nInterval)
 
 void CZelStrEdit::CnvRegStr(int nInterval, int nMonth, int nDay, CString& str)
 {
-    if (nInterval == 0)
-        return;
-    if (nInterval == -1)
-        str.Format("毎年%d月%d日", nMonth, nDay);
-    else if (nInterval >= 2)
-        str.Format("%dヶ月に1回の%d日", nInterval, nDay);
-    else if (nInterval == 1)
-        str.Format("毎月%d日", nDay);
-    else
-        str = "毎月1日";
+    ZelWordRule(nInterval, nMonth, nDay, str);
 }
 
 void CZelStrEdit::OnLButtonDblClk(UINT nFlags, CPoint point)

@@ -1,24 +1,10 @@
-// Rule wording, and the rule dialog CZelRegSetDlg run modally by a script.
+// The rule dialog CZelRegSetDlg run modally by a script.
 #include "window_test.h"
 
 #include "controls/zel_messages.h"
 #include "modal_script.h"
 
 namespace {
-
-// Every kind worded, no rule leaving the text; the notification sentence knows no interval over 12.
-TEST(CnvRegStr, WordsEachKindOfRule)
-{
-    const struct { int nInterval, nMonth, nDay; const char* pszText; } cases[] = {
-        {-1, 2, 14, "毎年2月14日"}, {3, 0, 10, "3ヶ月に1回の10日"}, {1, 0, 25, "毎月25日"},
-        {24, 0, 1, "24ヶ月に1回の1日"}, {-5, 7, 9, "毎月1日"}, {0, 7, 9, "前"}, {13, 0, 15, "13ヶ月に1回の15日"}};
-    for (const auto& c : cases) {
-        CString str("前");
-        CZelStrEdit::CnvRegStr(c.nInterval, c.nMonth, c.nDay, str);
-        EXPECT_EQ(std::string(str), c.pszText) << c.nInterval;
-    }
-    EXPECT_EQ(std::string(CZelCalCtrlUtil().FromSettingNotifyAndInterval(1, 13, COleDateTime())), "通知する");
-}
 
 using Rule = std::vector<int>;  // interval, month, day
 

@@ -1,9 +1,9 @@
 // The date reader of the whole-date checks, on a table of 西暦, 平成 and 昭和.
 #include <gtest/gtest.h>
 
-#include "ZelCalCtrl.h"
-#include "controls/date_text_parser.h"
-#include "test_host.h"
+#include "era/date_text_parser.h"
+
+#include <string>
 
 namespace {
 
@@ -34,6 +34,28 @@ TEST(DateTextParserTest, ReadsOnlyComposedRealDatesWithinTheirEra)
             << r.pszText;
         EXPECT_EQ(bRead != FALSE, std::string(r.pszRead) != "refused") << r.pszText;
     }
+}
+
+// The whole-date test names the last failing field of year, month and day.
+TEST(DateTextParserTest, WholeDateTestNamesTheFieldToCorrect)
+{
+    CArray<CZelEra, CZelEra&> table;
+    CZelEra western, heisei;
+    western.SetEraInfo(1, "西暦", 0, 0);
+    heisei.SetEraInfo(0, "平成", 1989, 0);
+    table.Add(western);
+    table.Add(heisei);
+    const struct { const char *pszEra, *pszYear, *pszMonth, *pszDay; ZelDateFault fault; } rows[] = {
+        {"西暦", "2002", "4", "7", kZelDateGood},       {"平成", "14", "04", "07", kZelDateGood},
+        {"西暦", "2002", "", "7", kZelDateEmpty},       {"西暦", "99", "4", "7", kZelDateYearRange},
+        {"平成", "100", "4", "7", kZelDateYearRange},   {"平成", "0", "4", "7", kZelDateYearRange},
+        {"西暦", "99", "13", "7", kZelDateMonthRange},  {"西暦", "99", "13", "32", kZelDateDayRange},
+        {"西暦", "2003", "2", "29", kZelDateNotReal},   {"平成", "13", "2", "29", kZelDateNotReal},
+        {"西暦", "2002x", "4", "7", kZelDateNotReal},   {"", "2002", "4", "7", kZelDateYearRange},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ZelTestDateTexts(r.pszEra, r.pszYear, r.pszMonth, r.pszDay, table), r.fault)
+            << r.pszEra << r.pszYear << "/" << r.pszMonth << "/" << r.pszDay;
 }
 
 }  // namespace

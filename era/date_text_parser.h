@@ -2,8 +2,8 @@
 // whole-date test that the controls with a check run on those texts.
 #pragma once
 
-#include "afxwin.h"
-#include "era/era_core.h"
+#include "afx.h"
+#include "zel_era.h"
 #include "zel_export.h"
 
 // Reads a date composed as the controls compose it: an era name of arEra (a
@@ -34,6 +34,3 @@ enum ZelDateFault {
 ZELCALCTRL_API ZelDateFault ZelTestDateTexts(const CString& strEra, const CString& strYear,
                                              const CString& strMonth, const CString& strDay,
                                              CArray<CZelEra, CZelEra&>& arEra);
-
-// The same test on the texts of the children 32700 to 32703 of a control.
-ZelDateFault ZelTestShownDate(const CWnd& control, CArray<CZelEra, CZelEra&>& arEra);

@@ -1,4 +1,4 @@
-#include "zel_cal_ctrl_com.h"
+#include "era/zel_cal_ctrl_com.h"
 
 #include <imm.h>
 

@@ -1,9 +1,9 @@
-#include "controls/date_text_parser.h"
+#include "date_text_parser.h"
 
 #include <cstring>
 
-#include "controls/zel_year_math.h"
-#include "resources/resource.h"
+#include "decimal_value.h"
+#include "zel_year_math.h"
 
 namespace {
 
@@ -131,14 +131,4 @@ ZelDateFault ZelTestDateTexts(const CString& strEra, const CString& strYear, con
     const CString strText = (bWestern ? CString() : strEra) + strYear + "/" + strMonth + "/" + strDay;
     COleDateTime dt;
     return ZelParseDateText(strText, arEra, dt) ? kZelDateGood : kZelDateNotReal;
-}
-
-ZelDateFault ZelTestShownDate(const CWnd& control, CArray<CZelEra, CZelEra&>& arEra)
-{
-    CString strEra, strYear, strMonth, strDay;
-    control.GetDlgItemText(IDC_FORM_COMBO, strEra);
-    control.GetDlgItemText(IDC_YEAR_EDIT, strYear);
-    control.GetDlgItemText(IDC_MONTH_EDIT, strMonth);
-    control.GetDlgItemText(IDC_DAY_EDIT, strDay);
-    return ZelTestDateTexts(strEra, strYear, strMonth, strDay, arEra);
 }
