@@ -2,7 +2,7 @@
 # CMake config with the imported target ZelCalCtrl::ZelCalCtrl.
 install(TARGETS zelafx ZelCalCtrl RUNTIME DESTINATION bin ARCHIVE DESTINATION lib)
 install(FILES ${ZEL_RUNTIME_DLLS} DESTINATION bin)
-install(FILES include/ZelCalCtrl.h include/zel_export.h DESTINATION include)
+install(FILES include/ZelCalCtrl.h include/ZelCalCtrlC.h include/zel_export.h DESTINATION include)
 file(GLOB ZEL_AFX_HEADERS ${CMAKE_SOURCE_DIR}/platform/afx*.h)
 list(FILTER ZEL_AFX_HEADERS EXCLUDE REGEX "_win\\.h$")
 install(FILES ${ZEL_AFX_HEADERS} DESTINATION include)

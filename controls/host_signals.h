@@ -40,6 +40,16 @@ private:
     CZelNamedFlag m_flag;
 };
 
+// Told by a control each time it has run the date-change probe, whoever
+// holds the flag; the window-class face turns it into a notification.
+class CZelDateChangeListener {
+public:
+    virtual void DateChangeProbed() = 0;
+
+protected:
+    ~CZelDateChangeListener() = default;
+};
+
 // WM_COMMAND with the registered number of pszName to the main window; does
 // nothing when there is none.
 ZELCALCTRL_API void ZelSendToMainWindow(const char* pszName, LPARAM lParam);

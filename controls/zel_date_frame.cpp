@@ -167,8 +167,15 @@ BOOL CZelDateFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     // Only the date fields carry the value; other edits (the rule text) do not.
     const UINT nID = LOWORD(wParam);
     if (nCode == EN_UPDATE && nID >= IDC_YEAR_EDIT && nID <= IDC_DAY_EDIT && SignalsDateChange())
-        ZelProbeDateChange();
+        ProbeDateChange();
     return CDialog::OnCommand(wParam, lParam);
+}
+
+void CZelDateFrame::ProbeDateChange()
+{
+    ZelProbeDateChange();
+    if (m_pDateChangeListener != nullptr)
+        m_pDateChangeListener->DateChangeProbed();
 }
 
 void CZelDateFrame::SendErrorMessage() { ZelSendToMainWindow(ZEL_NAME_DATE_ERROR, 0); }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "afxwin.h"
+#include "controls/host_signals.h"
 #include "era/era_core.h"
 #include "resources/resource.h"
 #include "zel_export.h"
@@ -21,6 +22,8 @@ public:
                 CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
     // The host windows before and after the control in the host's tab order.
     void SetParentCtrl(CWnd* pPrevCtrl, CWnd* pNextCtrl);
+    // Told after every date-change probe of this control; null for none.
+    void SetDateChangeListener(CZelDateChangeListener* pListener) { m_pDateChangeListener = pListener; }
 
 protected:
     CZelDateFrame(UINT nIDTemplate, CWnd* pParent);
@@ -79,6 +82,8 @@ protected:
     void SendErrorMessage();
     void EnableMainWindow(int bEnable);
     int ReadField(UINT nID);
+    // The date-change probe of host signalling, then the listener.
+    void ProbeDateChange();
 
     // ---- era switching -------------------------------------------------------------
     int ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear);
@@ -107,6 +112,7 @@ protected:
     CComboBox m_FormCombo;
     CEdit m_YearEdit;
     std::unique_ptr<CBrush> m_pBkBrush;
+    CZelDateChangeListener* m_pDateChangeListener = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

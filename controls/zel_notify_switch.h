@@ -31,7 +31,7 @@ protected:
     void OnChkNotify()
     {
         m_bNotify = m_bNotify == 0 ? 1 : 0;
-        ZelProbeDateChange();
+        this->ProbeDateChange();
     }
 
     int m_bNotify = 0;

@@ -1,6 +1,8 @@
-// Entry point of ZelCalCtrl.dll: records the instance handle and registers
-// the library with the framework's chain of extension modules.
+// Entry point of ZelCalCtrl.dll: records the instance handle, registers
+// the library with the framework's chain of extension modules and registers
+// the controls' window classes (unregistered again when it unloads).
 #include "module/zel_module.h"
+#include "wndclass/class_window.h"
 
 #include <optional>
 
@@ -22,7 +24,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
         if (!AfxInitExtensionModule(g_extensionModule, hInstance))
             return FALSE;  // the load fails
         g_library.emplace(g_extensionModule);
+        zelcal::RegisterWindowClasses(hInstance);
     } else if (dwReason == DLL_PROCESS_DETACH) {
+        zelcal::UnregisterWindowClasses(hInstance);
         AfxTermExtensionModule(g_extensionModule);
         g_library.reset();
     }

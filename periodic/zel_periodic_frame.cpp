@@ -138,7 +138,7 @@ void CZelPeriodicFrame::OnBtnReg()
     TakeRuleBack();
     m_bDayMode = 0;
     DspChg(1);
-    ZelProbeDateChange();
+    ProbeDateChange();
 }
 
 void CZelPeriodicFrame::OnBtnDay()
@@ -151,7 +151,7 @@ void CZelPeriodicFrame::OnBtnDay()
     if (!TakeDateBack())
         return;
     DspChg(0);
-    ZelProbeDateChange();
+    ProbeDateChange();
 }
 
 void CZelPeriodicFrame::OnBtnSet()
