@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ZelCalCtrl.h"
+#include "ZelCalCtrlC.h"
 #include "controls/host_signals.h"
 #include "gallery_ids.h"
 #include "gallery_samples.h"
@@ -75,10 +76,12 @@ protected:
             ctrl.MoveWindow(place.left, place.top, rc.Width(), rc.Height());
             ctrl.ShowWindow(SW_SHOW);
         }
-        // Each control sits between its neighbours in the tab walk.
+        MakeClassRow(y);
+        // Each control sits between its neighbours in the tab walk; the
+        // window-class row finds its own in the dialog's tab order.
         for (size_t i = 0; i < m_rows.size(); ++i) {
             CWnd* pPrev = i == 0 ? GetDlgItem(IDC_PREV_FIELD) : &m_rows[i - 1]->Control();
-            CWnd* pNext = i + 1 == m_rows.size() ? GetDlgItem(IDC_NEXT_FIELD) : &m_rows[i + 1]->Control();
+            CWnd* pNext = i + 1 == m_rows.size() ? GetDlgItem(IDC_CLASS_ROW) : &m_rows[i + 1]->Control();
             m_rows[i]->SetNeighbours(pPrev, pNext);
         }
         Log("ギャラリーを開きました。ZEL2_DATE_CHANGE を保持しているので日付の変更が通知されます。");
@@ -105,6 +108,59 @@ protected:
         return CDialog::OnCommand(wParam, lParam);
     }
 
+    // The same full-date control as the first row, made the way a host in
+    // any language makes it: a window of the class "ZelCalNorm", driven by
+    // messages, telling of changes with WM_NOTIFY.
+    void MakeClassRow(int y)
+    {
+        CRect label(6, y + 2, 146, y + 11), place(150, y, 0, 0);
+        ::MapDialogRect(m_hWnd, label);
+        ::MapDialogRect(m_hWnd, place);
+        HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+        HWND hLabel = ::CreateWindowExW(0, L"STATIC", L"窓クラス ZelCalNorm (C の顔)", WS_CHILD | WS_VISIBLE,
+                                        label.left, label.top, label.Width(), label.Height(), m_hWnd,
+                                        reinterpret_cast<HMENU>(IDC_CLASS_ROW_LABEL), hInst, nullptr);
+        ::SendMessageW(hLabel, WM_SETFONT, ::SendMessageW(m_hWnd, WM_GETFONT, 0, 0), TRUE);
+        HWND hRow = ::CreateWindowExW(0, ZELCAL_CLASS_NORM_W, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, place.left,
+                                      place.top, 0, 0, m_hWnd, reinterpret_cast<HMENU>(IDC_CLASS_ROW), hInst,
+                                      nullptr);
+        // The next field follows the row in the tab order.
+        ::SetWindowPos(::GetDlgItem(m_hWnd, IDC_NEXT_FIELD), hRow, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+
+    void SetClassRow(int nDiv, int nYear, int nMonth, int nDay)
+    {
+        ZELCALVALUE value{};
+        value.cbSize = sizeof value;
+        value.nDiv = nDiv;
+        value.nYear = nYear;
+        value.nMonth = nMonth;
+        value.nDay = nDay;
+        ::SendDlgItemMessageW(m_hWnd, IDC_CLASS_ROW, ZCM_SETVALUE, 0, reinterpret_cast<LPARAM>(&value));
+    }
+
+    void LogClassRow(const char* pszWhat, const ZELCALVALUE& value)
+    {
+        CString line;
+        line.Format("%s: 窓クラス ZelCalNorm: 和暦/西暦=%d 年=%d 月=%d 日=%d → %s", pszWhat, value.nDiv, value.nYear,
+                    value.nMonth, value.nDay,
+                    (LPCSTR)GalleryDateText(value.nDiv, value.nYear, value.nMonth, value.nDay));
+        Log(line);
+    }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NOTIFY) {
+            const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+            if (pHdr->idFrom == IDC_CLASS_ROW && pHdr->code == ZCN_DATECHANGE) {
+                LogClassRow("通知 WM_NOTIFY", reinterpret_cast<const NMZELCALCHANGE*>(lParam)->value);
+                return 0;
+            }
+        }
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+
     void OnCancel() override { ::DestroyWindow(m_hWnd); }
     void OnOK() override {}
     void PostNcDestroy() override { ::PostQuitMessage(0); }
@@ -113,6 +169,7 @@ protected:
     {
         for (auto& row : m_rows)
             row->SetWesternSample();
+        SetClassRow(1, 2002, 4, 7);
         Log("西暦の例を設定しました。");
     }
 
@@ -120,6 +177,7 @@ protected:
     {
         for (auto& row : m_rows)
             row->SetEraSample();
+        SetClassRow(0, 1989, 1, 8);
         Log("和暦の例を設定しました。");
     }
 
@@ -130,6 +188,10 @@ protected:
             line.Format("読み取り: %s: %s", row->Label(), (LPCSTR)row->Read());
             Log(line);
         }
+        ZELCALVALUE value{};
+        value.cbSize = sizeof value;
+        if (::SendDlgItemMessageW(m_hWnd, IDC_CLASS_ROW, ZCM_GETVALUE, 0, reinterpret_cast<LPARAM>(&value)))
+            LogClassRow("読み取り ZCM_GETVALUE", value);
     }
 
     void OnClearLog() { SetDlgItemText(IDC_LOG, ""); }

@@ -10,5 +10,7 @@
 #define IDC_READ 106
 #define IDC_OPEN_DIALOG 107
 #define IDC_CLEAR_LOG 108
+#define IDC_CLASS_ROW 109
+#define IDC_CLASS_ROW_LABEL 110
 #define IDC_ROW_LABEL_FIRST 200
 #endif
