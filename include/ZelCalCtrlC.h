@@ -108,8 +108,8 @@ typedef struct tagNMZELCALCHANGE {
 /* ---- flat functions ------------------------------------------------------------ */
 /* The modal date dialog at screen point 'at'. *pValue gives the date shown
  * (nDiv, nYear, nMonth, nDay) and receives it on IDOK. Returns IDOK or
- * IDCANCEL; -1 for a null pointer, a wrong cbSize or a dialog that could
- * not be made. */
+ * IDCANCEL; -1 for a null pointer, a wrong cbSize, a date that is not real,
+ * an owner that is not a window or a dialog that could not be made. */
 ZELCALC_API int WINAPI ZelCalDateDialog(HWND hOwner, POINT at, ZELCALVALUE* pValue);
 
 /* The texts below are written into pszBuf (cchBuf wide characters, the

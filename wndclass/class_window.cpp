@@ -1,6 +1,7 @@
 #include "wndclass/class_window.h"
 
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 
 #include "ZelCalCtrlC.h"
@@ -49,12 +50,49 @@ private:
     std::unique_ptr<ClassControl> m_control;
 };
 
-// Every class window of the thread. Shared, so that a window destroyed from
-// inside one of its own handlers lives until that handler returns.
-std::unordered_map<HWND, std::shared_ptr<ClassWindow>>& Windows()
+// Every class window of the process. Shared, so that a window destroyed
+// from inside one of its own handlers lives until that handler returns. Not
+// per thread: a thread-local object would keep the DLL loaded until the
+// thread ends, and the classes with it.
+class WindowTable {
+public:
+    void Add(HWND hWnd, std::shared_ptr<ClassWindow> pWindow)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_windows[hWnd] = std::move(pWindow);
+    }
+    std::shared_ptr<ClassWindow> Find(HWND hWnd) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_windows.find(hWnd);
+        return it == m_windows.end() ? nullptr : it->second;
+    }
+    // The entry leaves the table; the object goes with the last holder.
+    std::shared_ptr<ClassWindow> Remove(HWND hWnd)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_windows.find(hWnd);
+        if (it == m_windows.end())
+            return nullptr;
+        std::shared_ptr<ClassWindow> pWindow = std::move(it->second);
+        m_windows.erase(it);
+        return pWindow;
+    }
+    bool Holds(HWND hWnd) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_windows.count(hWnd) != 0;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::unordered_map<HWND, std::shared_ptr<ClassWindow>> m_windows;
+};
+
+WindowTable& Windows()
 {
-    thread_local std::unordered_map<HWND, std::shared_ptr<ClassWindow>> windows;
-    return windows;
+    static WindowTable table;
+    return table;
 }
 
 bool ValueSizeRight(const ZELCALVALUE* pValue) { return pValue != nullptr && pValue->cbSize == sizeof(ZELCALVALUE); }
@@ -124,7 +162,7 @@ void ClassWindow::RouteKey(WPARAM ticket)
         return;
     // The neighbours as the host's tab order stands now.
     RefreshNeighbours();
-    for (HWND hWnd = msg.hwnd; hWnd != nullptr && hWnd != m_hWnd; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = msg.hwnd; hWnd != nullptr && hWnd != m_hWnd; hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->PreTranslateMessage(&msg))
             return;
@@ -226,24 +264,22 @@ LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
 {
     // Nothing thrown below leaves for the host's code.
     try {
-        auto& windows = Windows();
         if (message == WM_NCCREATE) {
             wchar_t szName[64] = {};
             ::GetClassNameW(hWnd, szName, 64);
             const int nClass = ClassIndex(szName);
             if (nClass < 0)
                 return FALSE;
-            windows[hWnd] = std::make_shared<ClassWindow>(hWnd, nClass);
+            Windows().Add(hWnd, std::make_shared<ClassWindow>(hWnd, nClass));
             return ::DefWindowProcW(hWnd, message, wParam, lParam);
         }
-        auto it = windows.find(hWnd);
-        if (it == windows.end())
-            return ::DefWindowProcW(hWnd, message, wParam, lParam);
         if (message == WM_NCDESTROY) {
-            windows.erase(it);
+            Windows().Remove(hWnd);
             return ::DefWindowProcW(hWnd, message, wParam, lParam);
         }
-        std::shared_ptr<ClassWindow> pWindow = it->second;
+        std::shared_ptr<ClassWindow> pWindow = Windows().Find(hWnd);
+        if (!pWindow)
+            return ::DefWindowProcW(hWnd, message, wParam, lParam);
         return pWindow->Handle(message, wParam, lParam);
     } catch (...) {
         return FailedResult(message);
@@ -254,11 +290,9 @@ LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
 
 HWND ClassWindowAbove(HWND hWnd)
 {
-    const auto& windows = Windows();
-    if (windows.empty())
-        return nullptr;
-    for (HWND h = ::GetParent(hWnd); h != nullptr; h = ::GetParent(h))
-        if (windows.count(h) != 0)
+    // Real parents only: an owned pop-up (a modal dialog) is not inside.
+    for (HWND h = ::GetAncestor(hWnd, GA_PARENT); h != nullptr; h = ::GetAncestor(h, GA_PARENT))
+        if (Windows().Holds(h))
             return h;
     return nullptr;
 }

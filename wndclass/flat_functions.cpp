@@ -21,6 +21,8 @@ extern "C" int WINAPI ZelCalDateDialog(HWND hOwner, POINT at, ZELCALVALUE* pValu
 {
     if (pValue == nullptr || pValue->cbSize != sizeof(ZELCALVALUE))
         return -1;
+    if (hOwner != nullptr && !::IsWindow(hOwner))
+        return -1;
     if (!zelcal::IsCalendar(pValue->nDiv) || !zelcal::IsRealDate(pValue->nYear, pValue->nMonth, pValue->nDay))
         return -1;
     try {

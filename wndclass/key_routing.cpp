@@ -1,5 +1,7 @@
 #include "wndclass/key_routing.h"
 
+#include <type_traits>
+
 namespace zelcal {
 
 namespace {
@@ -13,8 +15,11 @@ struct RouteState {
     WPARAM nextTicket = 1;
 };
 
+// Plain data only: a thread-local object with a destructor would keep the
+// DLL loaded until the thread ends.
 RouteState& State()
 {
+    static_assert(std::is_trivially_destructible_v<RouteState>);
     thread_local RouteState state;
     return state;
 }

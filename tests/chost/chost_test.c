@@ -238,6 +238,8 @@ static void BadInputIsRefused(void)
     CHECK(ZelCalDateDialog(g_hDlg, at, &v) == -1);
     v = before; v.nMonth = 13;
     CHECK(ZelCalDateDialog(g_hDlg, at, &v) == -1);
+    v = before;
+    CHECK(ZelCalDateDialog((HWND)(UINT_PTR)0x7ff0, at, &v) == -1);
 }
 
 static void TextsAreTheLibrarys(void)
@@ -251,6 +253,17 @@ static void TextsAreTheLibrarys(void)
     CHECK(ZelCalEraDateText(1, 2002, 4, 7, buf, 32) == 10 && wcscmp(buf, L"2002/04/07") == 0);
     CHECK(ZelCalFromEra(0, 1988, 1, 8, buf, 32) > 0 && wcscmp(buf, L"昭和63/01/08") == 0);
     CHECK(ZelCalFromEra(1, 2002, 13, 1, buf, 32) == 10 && wcscmp(buf, L"2002/13/01") == 0);
+}
+
+/* Whether the control paints its pale background (red 255, green 252, blue 223). */
+static int IsPale(HWND hInner)
+{
+    HDC hdc = GetDC(hInner);
+    HBRUSH hbr = (HBRUSH)SendMessageW(hInner, WM_CTLCOLORDLG, (WPARAM)hdc, (LPARAM)hInner);
+    LOGBRUSH lb;
+    int bPale = hbr != NULL && GetObjectW(hbr, sizeof lb, &lb) == sizeof lb && lb.lbColor == RGB(255, 252, 223);
+    ReleaseDC(hInner, hdc);
+    return bPale;
 }
 
 static void OperationsReachTheControl(void)
@@ -272,7 +285,9 @@ static void OperationsReachTheControl(void)
 
     CHECK(SendMessageW(hNorm, ZCM_SETFOCUSCTRL, 0, 0) == ZCR_DONE);
     CHECK(GetFocus() == hDay);
+    CHECK(IsPale(GetWindow(hNorm, GW_CHILD)));
     CHECK(SendMessageW(hNorm, ZCM_CANCELBKCOLOR, 0, 0) == ZCR_DONE);
+    CHECK(!IsPale(GetWindow(hNorm, GW_CHILD)));
 
     v.nDiv = 1; v.nYear = 2000; v.nMonth = 2; v.nDay = 29;
     CHECK(SendMessageW(hCal, ZCM_SETVALUE, 0, (LPARAM)&v) == TRUE);
