@@ -379,7 +379,7 @@ static void TabWalksTheWholeDialog(void)
     CHECK(g_nHostButtons == 1);
 }
 
-static void TypedDigitIsNotified(void)
+static void ChangesAreNotified(void)
 {
     HWND hNorm = Control(0);
     HWND hDay = GetDlgItem(GetWindow(hNorm, GW_CHILD), 32703);
@@ -402,6 +402,18 @@ static void TypedDigitIsNotified(void)
     PostMessageW(hCalDay, WM_CHAR, '8', 1);
     Pump();
     CHECK(g_nNotifications == 0);
+    /* a click on the notification switch, carrying the new switch */
+    g_nNotifications = 0;
+    SendMessageW(GetDlgItem(GetWindow(Control(3), GW_CHILD), 32704), BM_CLICK, 0, 0);
+    Pump();
+    CHECK(g_nNotifications == 1 && g_lastChange.hdr.hwndFrom == Control(3));
+    CHECK(g_lastChange.value.bNotify == 0);  /* it was set to 1 above */
+    /* the periodic control going from its date to a rule with 定期 */
+    g_nNotifications = 0;
+    SendMessageW(GetDlgItem(GetWindow(Control(5), GW_CHILD), 32705), BM_CLICK, 0, 0);
+    Pump();
+    CHECK(g_nNotifications >= 1 && g_lastChange.hdr.hwndFrom == Control(5));
+    CHECK(g_lastChange.value.nInterval != 0);
 }
 
 /* ---- the modal date dialog ------------------------------------------------------- */
@@ -466,7 +478,7 @@ int main(void)
     TextsAreTheLibrarys();
     OperationsReachTheControl();
     TabWalksTheWholeDialog();
-    TypedDigitIsNotified();
+    ChangesAreNotified();
     DateDialogRuns();
 
     DestroyWindow(g_hDlg);

@@ -11,7 +11,7 @@ function(run)
 endfunction()
 file(REMOVE_RECURSE ${pkg} ${bin})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${pkg})
-foreach(f include/ZelCalCtrl.h bin/ZelCalCtrl.dll bin/ZelAfx.dll lib/libZelCalCtrl.dll.a
+foreach(f include/ZelCalCtrl.h include/ZelCalCtrlC.h bin/ZelCalCtrl.dll bin/ZelAfx.dll lib/libZelCalCtrl.dll.a
           lib/libZelAfx.dll.a lib/cmake/ZelCalCtrl/ZelCalCtrlConfig.cmake)
   if(NOT EXISTS ${pkg}/${f})
     message(FATAL_ERROR "package lacks ${f}")
