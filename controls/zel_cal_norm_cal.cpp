@@ -4,7 +4,7 @@
 #include "controls/host_signals.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
-#include "era/zel_year_math.h"
+#include "era/era_table.h"
 
 BEGIN_MESSAGE_MAP(CZelCalNormCal, CZelFullDateFrame)
     ON_EN_KILLFOCUS(IDC_YEAR_EDIT, OnKillfocusYearEdit)
@@ -28,14 +28,13 @@ int CZelCalNormCal::ChkDate()
     if (!year.DigitsOnly() || !month.DigitsOnly() || !day.DigitsOnly())
         return 0;
     // Without a chosen calendar the year means nothing.
-    const int s = m_FormCombo.GetCurSel();
-    if (s < 0 || s >= m_arEra.GetSize())
+    CZelEra* pEra = CZelEraTable(m_arEra).At(m_FormCombo.GetCurSel());
+    if (pEra == nullptr)
         return 0;
-    CZelEra& era = m_arEra[s];
     const int nYear = year.Value();
     CString strYear(year.Text());
-    if (era.GetDiv() == 0 && nYear >= 0 && nYear <= 9999)
-        strYear.Format("%d", ZelEraToWestern(nYear, era.GetStartYear()));
+    if (pEra->GetDiv() == 0 && nYear >= 0 && nYear <= 9999)
+        strYear.Format("%d", CZelEraTable::ToWestern(*pEra, nYear));
     return CZelEra::ChkDay(strYear.GetBuffer(0), month.Text(), day.Text());
 }
 

@@ -5,7 +5,7 @@
 #include "controls/host_signals.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
-#include "era/zel_year_math.h"
+#include "era/era_table.h"
 #include "module/zel_module.h"
 
 // Pale background of the controls and their labels.
@@ -209,47 +209,39 @@ int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
               pszTrace, m_nOldSel, m_bSetDataFlg, nInputYear, bDiv, bDsp);
     const int y = nInputYear;
 
+    CZelEraTable table(m_arEra);
     if (bDiv == 0) {
-        // A Western year: find the era that contains it, newest first.
+        // A Western year: find the era that holds it, newest first. A year of
+        // one or two digits is read as a year of the era.
         m_bSetDataFlg = 0;
-        bool bFound = false;
-        for (INT_PTR i = 0; i < m_arEra.GetSize(); ++i) {
-            CZelEra& era = m_arEra[i];
-            if (era.GetDiv() != 0)
-                continue;
-            int nFirst = era.GetStartYear();
-            // A year of one or two digits is read as a year of the era.
-            int nWestern = ZelIsShortYear(y) ? ZelEraToWestern(y, nFirst) : y;
-            if (!era.ChkEra(nWestern))
-                continue;
-            bFound = true;
-            if (nWestern <= 0)
-                break;
-            int nEraYear = ZelWesternToEra(nWestern, nFirst);
-            if (bDsp) {
-                m_FormCombo.SetCurSel(static_cast<int>(i));
-                SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nEraYear), TRUE);
-                m_bWestern = 0;
-            }
-            nOutYear = nEraYear;
-            break;
-        }
-        if (!bFound) {
+        const bool bShort = ZelIsShortYear(y);
+        const INT_PTR nPos = bShort ? table.EraHavingYear(y) : table.EraHolding(y);
+        CZelEra* pEra = table.At(nPos);
+        if (pEra == nullptr) {
             ShowEraError();
             m_FormCombo.SetCurSel(m_nOldSel);
             return 0;
         }
-    } else if (y > 0 && m_nOldSel >= 0 && m_nOldSel < m_arEra.GetSize()) {
+        const int nWestern = bShort ? CZelEraTable::ToWestern(*pEra, y) : y;
+        if (nWestern > 0) {
+            const int nEraYear = CZelEraTable::ToEraYear(*pEra, nWestern);
+            if (bDsp) {
+                m_FormCombo.SetCurSel(static_cast<int>(nPos));
+                SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nEraYear), TRUE);
+                m_bWestern = 0;
+            }
+            nOutYear = nEraYear;
+        }
+    } else if (CZelEra* pEra = table.At(m_nOldSel); y > 0 && pEra != nullptr) {
         // An era year of the entry in force, or a year that is Western already.
-        CZelEra& era = m_arEra[m_nOldSel];
         int nWestern;
         if (m_bSetDataFlg) {
             m_bSetDataFlg = 0;
             nWestern = y;
-        } else if (era.GetStartYear() == -1) {
+        } else if (pEra->GetStartYear() == -1) {
             nWestern = y;
         } else {
-            nWestern = ZelEraToWestern(y, era.GetStartYear());
+            nWestern = CZelEraTable::ToWestern(*pEra, y);
         }
         if (bDsp) {
             if (!SelectWesternEntry())
@@ -272,9 +264,10 @@ void CZelDateFrame::SwitchEra(bool bCheckDropped)
     int s = m_FormCombo.GetCurSel();
     if (s == CB_ERR || (bCheckDropped && m_FormCombo.GetDroppedState()))
         return;
-    if (s >= m_arEra.GetSize())
+    CZelEra* pEra = CZelEraTable(m_arEra).At(s);
+    if (pEra == nullptr)
         return;
-    CZelEra era = m_arEra[s];
+    CZelEra era = *pEra;
     int nOut = 0;
     if (era.GetDiv() == 0) {
         if (m_bWestern) {
@@ -286,7 +279,7 @@ void CZelDateFrame::SwitchEra(bool bCheckDropped)
             s = m_FormCombo.GetCurSel();
         } else {
             // The number stays and now counts in the chosen era.
-            int nWestern = ZelEraToWestern(ReadField(IDC_YEAR_EDIT), era.GetStartYear());
+            int nWestern = CZelEraTable::ToWestern(era, ReadField(IDC_YEAR_EDIT));
             if (!era.ChkEra(nWestern)) {
                 ShowEraError();
                 m_FormCombo.SetCurSel(m_nOldSel);
@@ -313,21 +306,16 @@ void CZelDateFrame::OnCloseupFormCombo() { SwitchEra(false); }
 void CZelDateFrame::ReadShownYear(int& nDiv)
 {
     const int s = m_FormCombo.GetCurSel();
-    CString strName;
-    GetDlgItemText(IDC_FORM_COMBO, strName);
-    int y = static_cast<int>(GetDlgItemInt(IDC_YEAR_EDIT, nullptr, TRUE));
+    const int y = static_cast<int>(GetDlgItemInt(IDC_YEAR_EDIT, nullptr, TRUE));
     if (s == WesternListPos()) {
         nDiv = 1;
         m_nYear = y;
         return;
     }
     nDiv = 0;
-    for (INT_PTR i = 0; i < m_arEra.GetSize(); ++i) {
-        if (AfxMbsCmp(m_arEra[i].GetEraname(), strName) == 0) {
-            y = ZelEraToWestern(y, m_arEra[i].GetStartYear());
-            m_nYear = y;
-        }
-    }
+    // The number counts in the era chosen; with no choice the year stays.
+    if (CZelEra* pEra = CZelEraTable(m_arEra).At(s))
+        m_nYear = CZelEraTable::ToWestern(*pEra, y);
 }
 
 // ---- the controls with month and day ------------------------------------------------

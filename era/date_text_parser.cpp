@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "decimal_value.h"
-#include "zel_year_math.h"
+#include "era_table.h"
 
 namespace {
 
@@ -56,28 +56,16 @@ INT_PTR FindEraPrefix(const char* pszText, CArray<CZelEra, CZelEra&>& arEra, siz
     return nFound;
 }
 
-// Whether an era of the table begins in Western year nYear.
-bool SomeEraBeginsIn(CArray<CZelEra, CZelEra&>& arEra, int nYear)
-{
-    for (INT_PTR i = 0; i < arEra.GetSize(); ++i) {
-        if (arEra[i].GetDiv() == 0 && arEra[i].GetStartYear() == nYear)
-            return true;
-    }
-    return false;
-}
-
 // The Western year of era year nEraYear, or 0 when the era does not have it.
-int EraYearToWestern(CZelEra& era, int nEraYear, CArray<CZelEra, CZelEra&>& arEra)
+int EraYearToWestern(CZelEra& era, int nEraYear, const CZelEraTable& table)
 {
-    const int nFirst = era.GetStartYear();
-    if (nEraYear < 1 || nFirst == -1)
+    if (nEraYear < 1 || era.GetStartYear() == -1)
         return 0;
-    const int nWestern = ZelEraToWestern(nEraYear, nFirst);
-    const int nLast = era.GetEndYear();
-    if (nLast == -1 || nWestern <= nLast)
+    const int nWestern = CZelEraTable::ToWestern(era, nEraYear);
+    if (era.ChkEra(nWestern))
         return nWestern;
     // The year of a change of era belongs to both eras.
-    if (nWestern == nLast + 1 && SomeEraBeginsIn(arEra, nWestern))
+    if (nWestern == era.GetEndYear() + 1 && table.EraBeginsIn(nWestern))
         return nWestern;
     return 0;
 }
@@ -98,7 +86,8 @@ BOOL ZelParseDateText(const char* pszText, CArray<CZelEra, CZelEra&>& arEra, COl
         !ReadNumber(p, nDay) || *p != '\0')
         return FALSE;
     if (nEra >= 0) {
-        nYear = EraYearToWestern(arEra[nEra], nYear, arEra);
+        CZelEraTable table(arEra);
+        nYear = EraYearToWestern(*table.At(nEra), nYear, table);
         if (nYear == 0)
             return FALSE;
     }
