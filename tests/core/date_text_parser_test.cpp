@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "era/date_text_parser.h"
+#include "era_rows.h"
 
 #include <string>
 
@@ -10,13 +11,7 @@ namespace {
 TEST(DateTextParserTest, ReadsOnlyComposedRealDatesWithinTheirEra)
 {
     CArray<CZelEra, CZelEra&> table;
-    const struct { int nDiv; const char* pszName; int nFirst, nLast; } eras[] = {
-        {1, "西暦", 0, 0}, {0, "平成", 1989, 0}, {0, "昭和", 1926, 1988}};
-    for (const auto& e : eras) {
-        CZelEra era;
-        era.SetEraInfo(e.nDiv, e.pszName, e.nFirst, e.nLast);
-        table.Add(era);
-    }
+    FillEraTable(table, {{1, "西暦", 0, 0}, {0, "平成", 1989, 0}, {0, "昭和", 1926, 1988}});
     const struct { const char *pszText, *pszRead; } rows[] = {
         {"2002/4/7", "2002-4-7"},     {"2000/2/29", "2000-2-29"},   {"1995/03/15", "1995-3-15"},
         {"平成14/4/7", "2002-4-7"},   {"昭和64/1/7", "1989-1-7"},   // the year 平成 began in
@@ -40,11 +35,7 @@ TEST(DateTextParserTest, ReadsOnlyComposedRealDatesWithinTheirEra)
 TEST(DateTextParserTest, WholeDateTestNamesTheFieldToCorrect)
 {
     CArray<CZelEra, CZelEra&> table;
-    CZelEra western, heisei;
-    western.SetEraInfo(1, "西暦", 0, 0);
-    heisei.SetEraInfo(0, "平成", 1989, 0);
-    table.Add(western);
-    table.Add(heisei);
+    FillEraTable(table, {{1, "西暦", 0, 0}, {0, "平成", 1989, 0}});
     const struct { const char *pszEra, *pszYear, *pszMonth, *pszDay; ZelDateFault fault; } rows[] = {
         {"西暦", "2002", "4", "7", kZelDateGood},       {"平成", "14", "04", "07", kZelDateGood},
         {"西暦", "2002", "", "7", kZelDateEmpty},       {"西暦", "99", "4", "7", kZelDateYearRange},

@@ -3,6 +3,7 @@
 
 #include "era/era_date_text.h"
 #include "era/era_table.h"
+#include "era_rows.h"
 
 #include <climits>
 #include <cstdio>
@@ -18,13 +19,8 @@ class EraTableTest : public ::testing::Test
 protected:
     EraTableTest()
     {
-        const struct { int nDiv; const char* pszName; int nFirst, nLast; } rows[] = {
-            {1, "西暦", 0, 0}, {0, "令和", 2019, 0}, {0, "平成", 1989, 2019}, {0, "昭和", 1926, 1988}, {0, "古", 50, 120}};
-        for (const auto& r : rows) {
-            CZelEra era;
-            era.SetEraInfo(r.nDiv, r.pszName, r.nFirst, r.nLast);
-            m_rows.Add(era);
-        }
+        FillEraTable(m_rows, {{1, "西暦", 0, 0}, {0, "令和", 2019, 0}, {0, "平成", 1989, 2019},
+                              {0, "昭和", 1926, 1988}, {0, "古", 50, 120}});
     }
 
     std::string NameAt(INT_PTR nPos)
@@ -63,11 +59,7 @@ TEST_F(EraTableTest, EraHoldingAWesternYear)
 TEST_F(EraTableTest, EraHavingAnEraYear)
 {
     CArray<CZelEra, CZelEra&> old;
-    CZelEra heisei, showa;
-    heisei.SetEraInfo(0, "平成", 1989, 2019);
-    showa.SetEraInfo(0, "昭和", 1926, 1988);
-    old.Add(heisei);
-    old.Add(showa);
+    FillEraTable(old, {{0, "平成", 1989, 2019}, {0, "昭和", 1926, 1988}});
     const struct { int nEraYear; const char* pszOld; } rows[] = {
         {1, "平成"}, {31, "平成"}, {32, "昭和"}, {63, "昭和"}, {64, "none"}, {0, "none"}, {INT_MAX, "none"}};
     for (const auto& r : rows) {
