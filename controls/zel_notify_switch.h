@@ -7,8 +7,10 @@
 // Each control adds ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify) to its own map.
 #pragma once
 
-#include "controls/host_signals.h"
 #include "controls/zel_date_frame.h"
+
+// Defined with the host signalling inside the library.
+ZELCALCTRL_API void ZelProbeDateChange();
 
 template <class TFrame>
 class CZelNotifySwitch : public TFrame {
