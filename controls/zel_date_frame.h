@@ -10,10 +10,11 @@
 #include <memory>
 
 #include "afxwin.h"
-#include "controls/host_signals.h"
 #include "era/era_core.h"
 #include "resources/resource.h"
 #include "zel_export.h"
+
+class CZelDateChangeListener;  // controls/host_signals.h
 
 class ZELCALCTRL_API CZelDateFrame : public CDialog {
 public:

@@ -9,9 +9,6 @@
 
 #include "controls/zel_date_frame.h"
 
-// Defined with the host signalling inside the library.
-ZELCALCTRL_API void ZelProbeDateChange();
-
 template <class TFrame>
 class CZelNotifySwitch : public TFrame {
 protected:

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "ZelCalCtrlC.h"
+#include "controls/host_signals.h"
 #include "wndclass/class_controls.h"
 #include "wndclass/key_routing.h"
 
