@@ -2,21 +2,21 @@
 
 void CZelBirthYearFrame::ShowInitialValue()
 {
-    if (m_nYear != 0) {
+    if (m_date.nYear != 0) {
         int nOut = 0;
-        ChgYear(m_nYear, m_nDiv, 1, nOut);
+        ChgYear(m_date.nYear, m_date.nDiv, 1, nOut);
         return;
     }
     m_FormCombo.SetCurSel(0);
     COleDateTime now = COleDateTime::GetCurrentTime();
     SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
-    m_nYear = now.GetYear();
+    m_date.nYear = now.GetYear();
 }
 
 void CZelBirthYearFrame::SetBirthYear(int nDiv, int nYear)
 {
-    m_nDiv = nDiv;
-    m_nYear = nYear;
+    m_date.nDiv = nDiv;
+    m_date.nYear = nYear;
     m_bSetDataFlg = 1;
     int nOut = 0;
     ChgYear(nYear, nDiv, 1, nOut);
@@ -24,9 +24,9 @@ void CZelBirthYearFrame::SetBirthYear(int nDiv, int nYear)
 
 void CZelBirthYearFrame::GetBirthYear(int& nDiv, int& nYear)
 {
-    ReadShownYear(m_nDiv);
-    nDiv = m_nDiv;
-    nYear = m_nYear;
+    ReadShownYear(m_date.nDiv);
+    nDiv = m_date.nDiv;
+    nYear = m_date.nYear;
 }
 
 void CZelBirthYearFrame::EnableYearFields(int bEnable)

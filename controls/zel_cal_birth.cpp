@@ -38,7 +38,7 @@ void CZelCalBirth::OnKillfocusYearEdit()
         }
         const int nYear = year.Value();
         if (nYear != 0) {
-            m_nYear = nYear;
+            m_date.nYear = nYear;
             return;
         }
         ZelMessageBox(GetParent(), ZEL_MSG_INVALID_INPUT, MB_ICONSTOP, true);

@@ -14,8 +14,11 @@ public:
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
-    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate(nDiv, nYear, nMonth, nDay); }
-    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { GetFullDate(nDiv, nYear, nMonth, nDay); }
+    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
+    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay)
+    {
+        GetFullDate().CopyTo(nDiv, nYear, nMonth, nDay);
+    }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

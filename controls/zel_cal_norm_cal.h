@@ -13,8 +13,11 @@ public:
     ~CZelCalNormCal() override;
 
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
-    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate(nDiv, nYear, nMonth, nDay); }
-    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { GetFullDate(nDiv, nYear, nMonth, nDay); }
+    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
+    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay)
+    {
+        GetFullDate().CopyTo(nDiv, nYear, nMonth, nDay);
+    }
     void UseControl(int bEnable) { EnableDateFields(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }

@@ -29,21 +29,14 @@ void CZelCalNormDlg::DoDataExchange(CDataExchange* pDX)
 int CZelCalNormDlg::DoModal(int& nDiv, int& nYear, int& nMonth, int& nDay, int x, int y)
 {
     m_bModal = 1;
-    m_nDlgDiv = nDiv;
-    m_nDlgYear = nYear;
-    m_nDlgMonth = nMonth;
-    m_nDlgDay = nDay;
+    m_dlgDate = {nDiv, nYear, nMonth, nDay};
     m_nPosX = x;
     m_nPosY = y;
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
     const int nResult = static_cast<int>(CDialog::DoModal());
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
-    if (nResult == IDOK) {
-        nDiv = m_nDlgDiv;
-        nYear = m_nDlgYear;
-        nMonth = m_nDlgMonth;
-        nDay = m_nDlgDay;
-    }
+    if (nResult == IDOK)
+        m_dlgDate.CopyTo(nDiv, nYear, nMonth, nDay);
     return nResult;
 }
 
@@ -59,7 +52,7 @@ BOOL CZelCalNormDlg::OnInitDialog()
     m_strDay.Empty();
     CZelFullDateFrame::OnInitDialog();
     if (m_bModal)
-        SetChoiceData(m_nDlgDiv, m_nDlgYear, m_nDlgMonth, m_nDlgDay);
+        SetFullDate(m_dlgDate);
     // Top-left corner at the given screen point; the outer size becomes the
     // size of the client area.
     CRect rc;
@@ -69,11 +62,11 @@ BOOL CZelCalNormDlg::OnInitDialog()
     return TRUE;
 }
 
-void CZelCalNormDlg::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay)
+CZelDate CZelCalNormDlg::ReadDate()
 {
-    m_nMonth = static_cast<int>(GetDlgItemInt(IDC_MONTH_EDIT, nullptr, TRUE));
-    m_nDay = static_cast<int>(GetDlgItemInt(IDC_DAY_EDIT, nullptr, TRUE));
-    GetFullDate(nDiv, nYear, nMonth, nDay);
+    m_date.nMonth = static_cast<int>(GetDlgItemInt(IDC_MONTH_EDIT, nullptr, TRUE));
+    m_date.nDay = static_cast<int>(GetDlgItemInt(IDC_DAY_EDIT, nullptr, TRUE));
+    return GetFullDate();
 }
 
 // ---- typing filter ------------------------------------------------------------------
@@ -229,7 +222,7 @@ void CZelCalNormDlg::OnCancel()
 // The date as it stands when the window goes is what DoModal hands back.
 void CZelCalNormDlg::OnDestroy()
 {
-    GetChoiceData(m_nDlgDiv, m_nDlgYear, m_nDlgMonth, m_nDlgDay);
+    m_dlgDate = ReadDate();
     CDialog::OnDestroy();
 }
 

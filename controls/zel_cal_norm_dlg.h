@@ -20,8 +20,8 @@ public:
     int ChkDate_();
 
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
-    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate(nDiv, nYear, nMonth, nDay); }
-    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay);
+    void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
+    void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { ReadDate().CopyTo(nDiv, nYear, nMonth, nDay); }
     void UseControl(int bEnable) { EnableDateFields(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
 
@@ -69,6 +69,9 @@ private:
     void FieldLeft(int nField, CWnd& field);
     void FieldEntered(UINT nID, int nField);
     int FocusedField() const;
+    // GetChoiceData: month and day are read from their fields first (typing
+    // stores nothing here).
+    CZelDate ReadDate();
     // The typing filter: a field's text of anything but digits is put back.
     void FilterTyping(HWND hField);
 
@@ -80,10 +83,8 @@ private:
     int m_nPosY = 0;
     int m_nPosX = 0;
     BOOL m_bModal = 0;
-    int m_nDlgDiv = 1;
-    int m_nDlgYear = 0;
-    int m_nDlgMonth = 0;
-    int m_nDlgDay = 0;
+    // The date DoModal was given, replaced by the date read as the window goes.
+    CZelDate m_dlgDate;
     int m_nChkField = kNone;
     // Set once the dialog is ending: the focus leaving its fields as the
     // window goes checks nothing.

@@ -25,13 +25,13 @@ void CZelCalNormNotify::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay,
     m_bNotify = nNotify;
     TRACE("CZelCalNormNotify::SetChoiceData()(ダイアログの値) 和暦/西暦=%d, %d/%d/%d, 通知=%d\n", nDiv, nYear,
           nMonth, nDay, m_bNotify);
-    SetFullDate(nDiv, nYear, nMonth, nDay);
+    SetFullDate({nDiv, nYear, nMonth, nDay});
     ShowNotify();
 }
 
 void CZelCalNormNotify::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay, int& nNotify)
 {
-    GetFullDate(nDiv, nYear, nMonth, nDay);
+    GetFullDate().CopyTo(nDiv, nYear, nMonth, nDay);
     nNotify = m_bNotify;
     TRACE("CZelCalNormNotify::GetChoiceData() 和暦/西暦=%d, %d/%d/%d, 通知=%d\n", nDiv, nYear, nMonth, nDay,
           nNotify);

@@ -199,7 +199,7 @@ BOOL CZelDateFrame::SelectWesternEntry()
     return TRUE;
 }
 
-void CZelDateFrame::OnCalendarSwitched(int nDiv, bool) { m_nDiv = nDiv; }
+void CZelDateFrame::OnCalendarSwitched(int nDiv, bool) { m_date.nDiv = nDiv; }
 
 int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
 {
@@ -309,13 +309,13 @@ void CZelDateFrame::ReadShownYear(int& nDiv)
     const int y = static_cast<int>(GetDlgItemInt(IDC_YEAR_EDIT, nullptr, TRUE));
     if (s == WesternListPos()) {
         nDiv = 1;
-        m_nYear = y;
+        m_date.nYear = y;
         return;
     }
     nDiv = 0;
     // The number counts in the era chosen; with no choice the year stays.
     if (CZelEra* pEra = CZelEraTable(m_arEra).At(s))
-        m_nYear = CZelEraTable::ToWestern(*pEra, y);
+        m_date.nYear = CZelEraTable::ToWestern(*pEra, y);
 }
 
 // ---- the controls with month and day ------------------------------------------------
@@ -340,54 +340,51 @@ void CZelFullDateFrame::ShowToday()
     SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
     SetDlgItemText(IDC_MONTH_EDIT, now.Format("%m"));
     SetDlgItemText(IDC_DAY_EDIT, now.Format("%d"));
-    m_nYear = now.GetYear();
-    m_nMonth = now.GetMonth();
-    m_nDay = now.GetDay();
+    m_date.nYear = now.GetYear();
+    m_date.nMonth = now.GetMonth();
+    m_date.nDay = now.GetDay();
 }
 
 void CZelFullDateFrame::ShowHeldDate()
 {
     int nOut = 0;
-    ChgYear(m_nYear, m_nDiv, 1, nOut);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
+    ChgYear(m_date.nYear, m_date.nDiv, 1, nOut);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
 }
 
 void CZelFullDateFrame::ShowInitialValue()
 {
-    if (m_nYear == 0 && m_nMonth == 0 && m_nDay == 0)
+    if (m_date.IsEmpty())
         ShowToday();
     else
         ShowHeldDate();
 }
 
-void CZelFullDateFrame::SetFullDate(int nDiv, int nYear, int nMonth, int nDay)
+void CZelFullDateFrame::SetFullDate(const CZelDate& date)
 {
     const char* pszTrace = TraceName();
     if (pszTrace != nullptr)
-        TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
-    m_nDiv = nDiv;
-    m_nYear = nYear;
-    m_nMonth = nMonth;
-    m_nDay = nDay;
+        TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, date.nYear, date.nMonth,
+              date.nDay);
+    m_date = date;
     m_bSetDataFlg = 1;
-    int nOut = nYear;
-    ChgYear(nYear, nDiv, 1, nOut);
+    int nOut = date.nYear;
+    ChgYear(date.nYear, date.nDiv, 1, nOut);
     if (pszTrace != nullptr)
-        TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nOut, m_nMonth, m_nDay);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_nDay), TRUE);
+        TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, nOut, m_date.nMonth,
+              m_date.nDay);
+    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
+    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
 }
 
-void CZelFullDateFrame::GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay)
+CZelDate CZelFullDateFrame::GetFullDate()
 {
-    ReadShownYear(m_nDiv);
-    nDiv = m_nDiv;
-    nYear = m_nYear;
-    nMonth = m_nMonth;
-    nDay = m_nDay;
+    ReadShownYear(m_date.nDiv);
     if (const char* pszTrace = TraceName())
-        TRACE("out %s::GetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, nDiv, nYear, nMonth, nDay);
+        TRACE("out %s::GetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, m_date.nDiv, m_date.nYear, m_date.nMonth,
+              m_date.nDay);
+    return m_date;
 }
 
 void CZelFullDateFrame::EnableDateFields(int bEnable)
@@ -398,8 +395,8 @@ void CZelFullDateFrame::EnableDateFields(int bEnable)
     m_DayEdit.EnableWindow(bEnable);
 }
 
-void CZelFullDateFrame::OnChangeMonthEdit() { m_nMonth = ReadField(IDC_MONTH_EDIT); }
-void CZelFullDateFrame::OnChangeDayEdit() { m_nDay = ReadField(IDC_DAY_EDIT); }
+void CZelFullDateFrame::OnChangeMonthEdit() { m_date.nMonth = ReadField(IDC_MONTH_EDIT); }
+void CZelFullDateFrame::OnChangeDayEdit() { m_date.nDay = ReadField(IDC_DAY_EDIT); }
 
 void CZelFullDateFrame::BindDateFields(CDataExchange* pDX)
 {

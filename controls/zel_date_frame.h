@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "afxwin.h"
+#include "controls/zel_date.h"
 #include "era/era_core.h"
 #include "resources/resource.h"
 #include "zel_export.h"
@@ -64,7 +65,7 @@ protected:
     // Shows the value the control holds, or today's date for a new control.
     virtual void ShowInitialValue() = 0;
     // Stores the year field's number.
-    virtual void StoreYear(int nYear) { m_nYear = nYear; }
+    virtual void StoreYear(int nYear) { m_date.nYear = nYear; }
 
     // ---- the frame ---------------------------------------------------------------
     BOOL OnInitDialog() override;
@@ -107,8 +108,8 @@ protected:
     int m_nOldSel = 0;
     CWnd* m_pPrevCtrl = nullptr;
     CWnd* m_pNextCtrl = nullptr;
-    int m_nDiv = 1;
-    int m_nYear = 0;
+    // The held date; the birthday controls use its calendar and year only.
+    CZelDate m_date;
     BOOL m_bSetDataFlg = 0;
     CComboBox m_FormCombo;
     CEdit m_YearEdit;
@@ -132,10 +133,11 @@ protected:
     // The held date: the year through ChgYear, month and day as numbers.
     void ShowHeldDate();
     // SetChoiceData of the full-date controls: holds the date and shows it.
-    void SetFullDate(int nDiv, int nYear, int nMonth, int nDay);
+    void SetFullDate(const CZelDate& date);
     // GetChoiceData of the full-date controls: the calendar and Western year
-    // shown, with the month and day held.
-    void GetFullDate(int& nDiv, int& nYear, int& nMonth, int& nDay);
+    // shown, with the month and day held. The held date takes the calendar
+    // and year read, so that a window made again shows what was read.
+    CZelDate GetFullDate();
     // UseControl: year, month, era list and day field, in that order.
     void EnableDateFields(int bEnable);
     // Binds the year, month, era list and day field, in that order.
@@ -144,8 +146,6 @@ protected:
     virtual void OnChangeMonthEdit();
     virtual void OnChangeDayEdit();
 
-    int m_nMonth = 0;
-    int m_nDay = 0;
     CEdit m_MonthEdit;
     CEdit m_DayEdit;
 

@@ -18,22 +18,19 @@ void CZelCalReg::DoDataExchange(CDataExchange* pDX)
 
 void CZelCalReg::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, int nInterval, COleDateTime dtBase)
 {
-    m_nDiv = nDiv;
-    m_nYear = nYear;
-    m_nMonth = nMonth;
-    m_nDay = nDay;
+    m_date = {nDiv, nYear, nMonth, nDay};
     m_bSetDataFlg = 1;
     // A value from the host is shown as it is; only a value without a date
     // falls back to the default rule again.
     m_bDefault = 0;
-    m_nInterval = nInterval;
+    m_rule.nInterval = nInterval;
     m_dtBase = dtBase;
     if (static_cast<DATE>(dtBase) == 0.0) {
-        m_nRegInterval = 1;
-        m_nRegDay = 1;
+        m_keptRule.nInterval = 1;
+        m_keptRule.nDay = 1;
     } else {
-        m_nSaveMonth = dtBase.GetMonth();
-        m_nSaveDay = dtBase.GetDay();
+        m_kept.nMonth = dtBase.GetMonth();
+        m_kept.nDay = dtBase.GetDay();
     }
     m_StrEdit.SetChoiceData(nYear, nMonth, nDay, nInterval);
     DspInitData();
@@ -43,99 +40,82 @@ void CZelCalReg::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay, in
                                COleDateTime& dtBase)
 {
     // Calendar and year come from the era list and the year field, hidden or not.
-    ReadShownYear(m_nSaveDiv);
-    nDiv = m_nSaveDiv;
-    nYear = m_nYear;
-    nMonth = m_nMonth;
-    nDay = m_nDay;
-    nInterval = m_bDayMode ? 0 : m_nInterval;
-    if (m_nRegMonth == 0)
-        m_nRegMonth = nMonth;
-    dtBase = COleDateTime(m_nYear, m_nRegMonth, m_nRegDay, 0, 0, 0);
+    ReadShownYear(m_kept.nDiv);
+    ValueDate().CopyTo(nDiv, nYear, nMonth, nDay);
+    nInterval = m_bDayMode ? 0 : m_rule.nInterval;
+    if (m_keptRule.nMonth == 0)
+        m_keptRule.nMonth = nMonth;
+    dtBase = COleDateTime(m_date.nYear, m_keptRule.nMonth, m_keptRule.nDay, 0, 0, 0);
     TRACE("CZelCalReg::GetChoiceData() Year->[%d] Month->[%d] Day->[%d]\n", dtBase.GetYear(), dtBase.GetMonth(),
           dtBase.GetDay());
 }
 
 // ---- faces ---------------------------------------------------------------------------------
 
-void CZelCalReg::RuleToWord(int& nInterval, int& nMonth, int& nDay)
+CZelRule CZelCalReg::HeldRule() const { return {m_rule.nInterval, m_date.nMonth, m_date.nDay}; }
+
+void CZelCalReg::HoldRule(const CZelRule& rule)
 {
-    nInterval = m_nInterval;
-    nMonth = m_nMonth;
-    nDay = m_nDay;
-    if (m_bDefault || m_nInterval == 0) {
-        nInterval = 1;
-        nDay = 1;
+    m_rule.nInterval = rule.nInterval;
+    m_date.nMonth = rule.nMonth;
+    m_date.nDay = rule.nDay;
+}
+
+CZelRule CZelCalReg::RuleToWord()
+{
+    CZelRule rule = HeldRule();
+    if (m_bDefault || rule.nInterval == 0) {
+        rule.nInterval = 1;
+        rule.nDay = 1;
     }
+    return rule;
 }
 
 void CZelCalReg::KeepRule(bool bDateGiven)
 {
     if (bDateGiven)
         return;
-    m_nRegInterval = 1;
-    m_nRegMonth = m_nMonth;
-    m_nRegDay = m_nDay;
+    m_keptRule = {1, m_date.nMonth, m_date.nDay};
     m_bDefault = 1;
-}
-
-void CZelCalReg::KeepDate()
-{
-    m_nSaveYear = m_nYear;
-    m_nSaveMonth = m_nMonth;
-    m_nSaveDay = m_nDay;
 }
 
 void CZelCalReg::ShowGivenDate()
 {
     // The date face writes the date (DspChg); the kept date holds its
     // Western year, so that 日時 can show it in any era again.
-    KeepDate();
-    m_nSaveDiv = m_nDiv;
+    m_kept = m_date;
 }
 
 void CZelCalReg::ShowTodaysDate()
 {
     CZelPeriodicFrame::ShowTodaysDate();
-    KeepDate();
+    m_kept = {1, m_date.nYear, m_date.nMonth, m_date.nDay};
     m_bDefault = 1;
 }
 
 // ---- buttons -------------------------------------------------------------------------------
 
-void CZelCalReg::TakeRuleBack()
-{
-    m_nInterval = m_nRegInterval;
-    m_nMonth = m_nRegMonth;
-    m_nDay = m_nRegDay;
-}
+void CZelCalReg::TakeRuleBack() { HoldRule(m_keptRule); }
 
 bool CZelCalReg::TakeDateBack()
 {
-    m_nYear = m_nSaveYear;
-    m_nMonth = m_nSaveMonth;
-    m_nDay = m_nSaveDay;
-    m_nDiv = m_nSaveDiv;
+    m_date = m_kept;
     return true;
 }
 
-void CZelCalReg::OfferedRule(int& nInterval, int& nMonth, int& nDay)
+CZelRule CZelCalReg::OfferedRule()
 {
-    if (m_bDefault) {
-        nInterval = 1;
-        nMonth = 0;
-        nDay = 1;
-        return;
-    }
+    if (m_bDefault)
+        return {1, 0, 1};
     // The held rule as it is worded; a day of 0 is offered as 1.
-    nInterval = m_nInterval;
-    nMonth = m_nMonth;
-    nDay = m_nDay == 0 ? 1 : m_nDay;
+    CZelRule rule = HeldRule();
+    if (rule.nDay == 0)
+        rule.nDay = 1;
+    return rule;
 }
 
-void CZelCalReg::StoreAcceptedRule(int nMonth, int nDay)
+void CZelCalReg::StoreAcceptedRule(const CZelRule& rule)
 {
-    m_nMonth = nMonth;
-    m_nDay = nDay;
+    HoldRule(rule);
     m_bDefault = 0;
 }

@@ -21,22 +21,21 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     const char* TraceName() const override { return "CZelCalReg"; }
 
-    void RuleToWord(int& nInterval, int& nMonth, int& nDay) override;
+    CZelRule RuleToWord() override;
     void ShowDateFields() override { ShowHeldDate(); }
     void KeepRule(bool bDateGiven) override;
     void ShowGivenDate() override;
     void ShowTodaysDate() override;
     void TakeRuleBack() override;
     bool TakeDateBack() override;
-    void OfferedRule(int& nInterval, int& nMonth, int& nDay) override;
-    void StoreAcceptedRule(int nMonth, int nDay) override;
+    CZelRule OfferedRule() override;
+    void StoreAcceptedRule(const CZelRule& rule) override;
 
-    int m_nSaveYear = 0;  // the kept date
-    int m_nSaveMonth = 0;
-    int m_nSaveDay = 0;
     BOOL m_bDefault = 0;  // today's date was filled in; the rule face shows 毎月1日
     COleDateTime m_dtBase;
 
 private:
-    void KeepDate();
+    // The held rule: its interval with the held month and day.
+    CZelRule HeldRule() const;
+    void HoldRule(const CZelRule& rule);
 };

@@ -35,19 +35,15 @@ void CZelCalRegNotify::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, 
 {
     TRACE("SetChoiceData Era[%d] Year[%d] Month[%d] Day[%d] Notify[%d] Interval[%d] IntMonth[%d] IntDay[%d]\n",
           nDiv, nYear, nMonth, nDay, bNotify, nInterval, dtInterval.GetMonth(), dtInterval.GetDay());
-    m_nDiv = nDiv;
-    m_nYear = nYear;
-    m_nMonth = nMonth;
-    m_nDay = nDay;
+    m_date = {nDiv, nYear, nMonth, nDay};
     m_bNotify = bNotify;
-    m_nInterval = nInterval;
     m_bSetDataFlg = 1;
     if (nInterval != 0) {
-        m_nIntMonth = dtInterval.GetMonth();
-        m_nIntDay = dtInterval.GetDay();
+        m_rule = {nInterval, dtInterval.GetMonth(), dtInterval.GetDay()};
     } else {
-        m_nRegInterval = 1;
-        m_nRegDay = 1;
+        m_rule.nInterval = 0;
+        m_keptRule.nInterval = 1;
+        m_keptRule.nDay = 1;
     }
     DspInitData();
 }
@@ -55,21 +51,18 @@ void CZelCalRegNotify::SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, 
 void CZelCalRegNotify::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay, int& bNotify,
                                      int& nInterval, COleDateTime& dtInterval)
 {
-    ReadShownYear(m_nSaveDiv);
-    nDiv = m_nSaveDiv;
-    nYear = m_nYear;
-    nMonth = m_nMonth;
-    nDay = m_nDay;
+    ReadShownYear(m_kept.nDiv);
+    ValueDate().CopyTo(nDiv, nYear, nMonth, nDay);
     bNotify = m_bNotify;
-    nInterval = m_nInterval;
-    if (m_nRegMonth == 0)
-        m_nRegMonth = nMonth;
-    if (m_nInterval == 0)
-        dtInterval = COleDateTime(m_nYear, m_nMonth, m_nDay, 0, 0, 0);
-    else if (m_nInterval == -1)
-        dtInterval = COleDateTime(kRuleYear, m_nRegMonth, m_nRegDay, 0, 0, 0);
+    nInterval = m_rule.nInterval;
+    if (m_keptRule.nMonth == 0)
+        m_keptRule.nMonth = nMonth;
+    if (m_rule.nInterval == 0)
+        dtInterval = COleDateTime(m_date.nYear, m_date.nMonth, m_date.nDay, 0, 0, 0);
+    else if (m_rule.nInterval == -1)
+        dtInterval = COleDateTime(kRuleYear, m_keptRule.nMonth, m_keptRule.nDay, 0, 0, 0);
     else
-        dtInterval = COleDateTime(kRuleYear, kRuleMonth, m_nRegDay, 0, 0, 0);
+        dtInterval = COleDateTime(kRuleYear, kRuleMonth, m_keptRule.nDay, 0, 0, 0);
     TRACE("%s::GetChoiceData() 基準日=%d/%d/%d(和暦/西暦=%d), 通知=%d, 通知間隔=%d, 通知の月日=%d%d%d\n",
           TraceName(), nYear, nMonth, nDay, nDiv, bNotify, nInterval, dtInterval.GetYear(), dtInterval.GetMonth(),
           dtInterval.GetDay());
@@ -79,24 +72,16 @@ void CZelCalRegNotify::StoreYear(int nYear)
 {
     // The base date follows the year field only while it is the date shown.
     if (m_bDayMode)
-        m_nYear = nYear;
+        m_date.nYear = nYear;
 }
 
 // ---- faces ---------------------------------------------------------------------------------
 
-void CZelCalRegNotify::RuleToWord(int& nInterval, int& nMonth, int& nDay)
-{
-    nInterval = m_nInterval;
-    nMonth = m_nIntMonth;
-    nDay = m_nIntDay;
-}
+CZelRule CZelCalRegNotify::RuleToWord() { return m_rule; }
 
 void CZelCalRegNotify::KeepRule(bool bDateGiven)
 {
-    if (!bDateGiven)
-        m_nRegInterval = 1;
-    m_nRegMonth = m_nIntMonth;
-    m_nRegDay = m_nIntDay;
+    m_keptRule = {bDateGiven ? m_keptRule.nInterval : 1, m_rule.nMonth, m_rule.nDay};
 }
 
 void CZelCalRegNotify::InitDataShown() { ShowNotify(); }
@@ -106,36 +91,27 @@ void CZelCalRegNotify::InitDataShown() { ShowNotify(); }
 void CZelCalRegNotify::TakeRuleBack()
 {
     // 定期 always starts from 毎月1日.
-    m_nInterval = 1;
-    m_nIntDay = 1;
-    m_nRegDay = 1;
+    m_rule.nInterval = 1;
+    m_rule.nDay = 1;
+    m_keptRule.nDay = 1;
 }
 
 bool CZelCalRegNotify::TakeDateBack()
 {
     // 日時 starts from today's date, not from the base date held before.
-    m_nIntMonth = 1;
-    m_nIntDay = 1;
+    m_rule.nMonth = 1;
+    m_rule.nDay = 1;
     TakeToday();
-    m_nDiv = m_nSaveDiv;
+    m_date.nDiv = m_kept.nDiv;
     if (!MayShowDateAgain())
         return false;
     DspInitData();
     return true;
 }
 
-void CZelCalRegNotify::OfferedRule(int& nInterval, int& nMonth, int& nDay)
-{
-    nInterval = m_nInterval;
-    nMonth = m_nIntMonth;
-    nDay = m_nIntDay;
-}
+CZelRule CZelCalRegNotify::OfferedRule() { return m_rule; }
 
 // The rule dialog's template is this library's, whatever the host made current.
 void CZelCalRegNotify::BeforeRuleDialog() { ZelUseLibraryResources(); }
 
-void CZelCalRegNotify::StoreAcceptedRule(int nMonth, int nDay)
-{
-    m_nIntMonth = nMonth;
-    m_nIntDay = nDay;
-}
+void CZelCalRegNotify::StoreAcceptedRule(const CZelRule& rule) { m_rule = rule; }

@@ -30,19 +30,16 @@ protected:
     void StoreYear(int nYear) override;
 
     UINT LastItemId() override { return IDC_CHK_NOTIFY; }
-    void RuleToWord(int& nInterval, int& nMonth, int& nDay) override;
+    CZelRule RuleToWord() override;
     void KeepRule(bool bDateGiven) override;
     void InitDataShown() override;
     void TakeRuleBack() override;
     bool TakeDateBack() override;
-    void OfferedRule(int& nInterval, int& nMonth, int& nDay) override;
+    CZelRule OfferedRule() override;
     void BeforeRuleDialog() override;
-    void StoreAcceptedRule(int nMonth, int nDay) override;
+    void StoreAcceptedRule(const CZelRule& rule) override;
     // 日時, once today's date is the base date: false leaves the face as it is.
     virtual bool MayShowDateAgain() { return true; }
-
-    int m_nIntMonth = 0;  // month and day of the notification rule
-    int m_nIntDay = 0;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -61,26 +61,26 @@ void CZelPeriodicFrame::UseControl(int bEnable)
 void CZelPeriodicFrame::TakeToday()
 {
     const COleDateTime now = COleDateTime::GetCurrentTime();
-    m_nYear = now.GetYear();
-    m_nMonth = now.GetMonth();
-    m_nDay = now.GetDay();
+    m_date.nYear = now.GetYear();
+    m_date.nMonth = now.GetMonth();
+    m_date.nDay = now.GetDay();
 }
 
 void CZelPeriodicFrame::ShowGivenDate()
 {
     ShowHeldDate();
-    m_nSaveDiv = m_nDiv;
+    m_kept.nDiv = m_date.nDiv;
 }
 
 void CZelPeriodicFrame::ShowTodaysDate()
 {
     ShowToday();
-    m_nSaveDiv = 1;
+    m_kept.nDiv = 1;
 }
 
 void CZelPeriodicFrame::DspInitData()
 {
-    if (m_nInterval != 0) {
+    if (m_rule.nInterval != 0) {
         const bool bDateGiven = HoldsDate();
         if (!bDateGiven)
             TakeToday();
@@ -120,15 +120,16 @@ void CZelPeriodicFrame::DspChg(int bRule)
     if (!bRule)
         return;
 
-    int nInterval = kNoDateInterval;
-    int nMonth = 0;
-    int nDay = 1;
-    if (HoldsDate())
-        RuleToWord(nInterval, nMonth, nDay);
+    const CZelRule worded = HoldsDate() ? RuleToWord() : CZelRule{kNoDateInterval, 0, 1};
+    ShowRule(worded);
+    m_StrEdit.SetChoiceData(m_date.nYear, worded.nMonth, worded.nDay, m_rule.nInterval);
+}
+
+void CZelPeriodicFrame::ShowRule(const CZelRule& rule)
+{
     CString strRule;
-    CZelStrEdit::CnvRegStr(nInterval, nMonth, nDay, strRule);
+    CZelStrEdit::CnvRegStr(rule.nInterval, rule.nMonth, rule.nDay, strRule);
     SetDlgItemText(IDC_STR_EDIT, strRule);
-    m_StrEdit.SetChoiceData(m_nYear, nMonth, nDay, m_nInterval);
 }
 
 // ---- buttons ---------------------------------------------------------------------------------
@@ -143,7 +144,7 @@ void CZelPeriodicFrame::OnBtnReg()
 
 void CZelPeriodicFrame::OnBtnDay()
 {
-    m_nInterval = 0;
+    m_rule.nInterval = 0;
     m_bDayMode = 1;
     // The date brought back carries a Western year: shown as SetChoiceData
     // shows one, whatever entry the hidden era list was left on.
@@ -156,33 +157,23 @@ void CZelPeriodicFrame::OnBtnDay()
 
 void CZelPeriodicFrame::OnBtnSet()
 {
-    int nInterval = 0;
-    int nMonth = 0;
-    int nDay = 0;
-    OfferedRule(nInterval, nMonth, nDay);
-    m_nRegInterval = nInterval;
-    m_nRegMonth = nMonth;
-    m_nRegDay = nDay;
+    const CZelRule offered = OfferedRule();
+    m_keptRule = offered;
 
     CZelRegSetDlg dlg(nullptr);
-    dlg.SetChoiceData(m_nInterval, nMonth, nDay);
+    // The held interval, with the offered month and day.
+    dlg.SetChoiceData(m_rule.nInterval, offered.nMonth, offered.nDay);
     BeforeRuleDialog();
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
     if (dlg.DoModal() == IDOK) {
-        int nNewInterval = 0;
-        int nNewMonth = 0;
-        int nNewDay = 0;
-        dlg.GetChoiceData(nNewInterval, nNewMonth, nNewDay);
-        m_nRegInterval = nNewInterval;
-        m_nRegMonth = nNewMonth;
-        m_nRegDay = nNewDay;
-        m_nInterval = nNewInterval;
-        StoreAcceptedRule(nNewMonth, nNewDay);
-        CString strRule;
-        CZelStrEdit::CnvRegStr(nNewInterval, nNewMonth, nNewDay, strRule);
-        SetDlgItemText(IDC_STR_EDIT, strRule);
+        CZelRule accepted;
+        dlg.GetChoiceData(accepted.nInterval, accepted.nMonth, accepted.nDay);
+        m_keptRule = accepted;
+        m_rule.nInterval = accepted.nInterval;
+        StoreAcceptedRule(accepted);
+        ShowRule(accepted);
         UpdateData(TRUE);
-        m_nDiv = 1;
+        m_date.nDiv = 1;
     }
     ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
 }
@@ -222,7 +213,7 @@ CWnd* CZelPeriodicFrame::WalkOrigin() { return CWnd::GetFocus(); }
 void CZelPeriodicFrame::OnCalendarSwitched(int nDiv, bool bSelchange)
 {
     // A choice in the closed list also decides the calendar reported for the value.
-    m_nDiv = nDiv;
+    m_date.nDiv = nDiv;
     if (bSelchange)
-        m_nSaveDiv = nDiv;
+        m_kept.nDiv = nDiv;
 }

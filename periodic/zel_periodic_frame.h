@@ -10,6 +10,7 @@
 #pragma once
 
 #include "controls/zel_date_frame.h"
+#include "periodic/zel_rule.h"
 #include "periodic/zel_str_edit.h"
 
 class ZELCALCTRL_API CZelPeriodicFrame : public CZelFullDateFrame {
@@ -30,7 +31,7 @@ protected:
     // The last item of the face in force, from which Tab leaves for the host.
     virtual UINT LastItemId();
     // The rule worded in the rule face while a date is held.
-    virtual void RuleToWord(int& nInterval, int& nMonth, int& nDay) = 0;
+    virtual CZelRule RuleToWord() = 0;
     // Writes the held date into the fields as the date face is shown.
     virtual void ShowDateFields() {}
     // The kept rule as the rule face is chosen for a value (bDateGiven: the
@@ -51,9 +52,9 @@ protected:
     virtual bool TakeDateBack() = 0;
     // 設定: the rule offered in the dialog, what is done before it runs, and
     // where an accepted rule's month and day go.
-    virtual void OfferedRule(int& nInterval, int& nMonth, int& nDay) = 0;
+    virtual CZelRule OfferedRule() = 0;
     virtual void BeforeRuleDialog() {}
-    virtual void StoreAcceptedRule(int nMonth, int nDay) = 0;
+    virtual void StoreAcceptedRule(const CZelRule& rule) = 0;
 
     // ---- the frame's hooks -------------------------------------------------------------
     bool AtFirstStop() override;
@@ -67,8 +68,12 @@ protected:
     void DspInitData();
     // Shows the rule face (non-zero) or the date face (0).
     void DspChg(int bRule);
-    bool HoldsDate() const { return m_nYear != 0 || m_nMonth != 0 || m_nDay != 0; }
-    // Today's year, month and day into m_nYear, m_nMonth, m_nDay.
+    // The rule text shows a rule in words.
+    void ShowRule(const CZelRule& rule);
+    // The held date in the calendar GetChoiceData reports.
+    CZelDate ValueDate() const { return {m_kept.nDiv, m_date.nYear, m_date.nMonth, m_date.nDay}; }
+    bool HoldsDate() const { return !m_date.IsEmpty(); }
+    // Today's year, month and day into the held date.
     void TakeToday();
     bool InDateFace() const;
     HWND Item(UINT nID) const { return ::GetDlgItem(m_hWnd, static_cast<int>(nID)); }
@@ -77,12 +82,16 @@ protected:
     void OnBtnDay();
     void OnBtnSet();
 
-    int m_nSaveDiv = 0;      // calendar kept for the value, reported by GetChoiceData
-    int m_nRegInterval = 1;  // the kept rule
-    int m_nRegMonth = 0;
-    int m_nRegDay = 0;
-    BOOL m_bDayMode = 1;     // the date face is in force
-    int m_nInterval = 0;     // interval of the held value, 0 a date
+    // The kept date, brought back by 日時 (CZelCalReg); its calendar is also
+    // the one GetChoiceData reports, in every periodic control.
+    CZelDate m_kept{0, 0, 0, 0};
+    // The kept rule, brought back by 定期.
+    CZelRule m_keptRule{1, 0, 0};
+    BOOL m_bDayMode = 1;  // the date face is in force
+    // The held value's interval (0 a date). CZelCalRegNotify holds its
+    // notification rule's month and day here too; CZelCalReg holds the
+    // rule's month and day in m_date, where its rule face shows them.
+    CZelRule m_rule;
     CButton m_DayBtn;
     CButton m_SetBtn;
     CButton m_RegBtn;
