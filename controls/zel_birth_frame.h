@@ -8,7 +8,7 @@ class ZELCALCTRL_API CZelBirthYearFrame : public CZelDateFrame {
 protected:
     CZelBirthYearFrame(UINT nIDTemplate, CWnd* pParent) : CZelDateFrame(nIDTemplate, pParent) {}
 
-    bool AtLastStop() override { return m_nFocusId == IDC_YEAR_EDIT; }
+    CZelWalkStops WalkStops() const override { return {IDC_FORM_COMBO, IDC_YEAR_EDIT}; }
     // The held year in its calendar, or the current year in the Western
     // calendar for a control that holds none.
     void ShowInitialValue() override;

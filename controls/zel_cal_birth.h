@@ -9,7 +9,7 @@ public:
     explicit CZelCalBirth(CWnd* pParent = nullptr);
     ~CZelCalBirth() override;
 
-    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_YEAR_EDIT); }
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear) { SetBirthYear(nDiv, nYear); }
     void GetChoiceData(int& nDiv, int& nYear) { GetBirthYear(nDiv, nYear); }
     void UseControl(int bEnable) { EnableYearFields(bEnable); }

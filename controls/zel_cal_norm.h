@@ -9,7 +9,7 @@ public:
     explicit CZelCalNorm(CWnd* pParent = nullptr);
     ~CZelCalNorm() override;
 
-    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void UseControl(int bEnable) { EnableDateFields(bEnable); }
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }

@@ -12,7 +12,7 @@ public:
     explicit CZelCalNormCal(CWnd* pParent = nullptr);
     ~CZelCalNormCal() override;
 
-    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
     void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay)
     {

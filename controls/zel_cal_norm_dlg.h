@@ -19,7 +19,7 @@ public:
     // The whole-date check without message, flag or mark: 1 valid, 0 not.
     int ChkDate_();
 
-    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst, IDC_DAY_EDIT); }
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
     void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { ReadDate().CopyTo(nDiv, nYear, nMonth, nDay); }
     void UseControl(int bEnable) { EnableDateFields(bEnable); }
@@ -41,8 +41,7 @@ protected:
     bool SignalsDateChange() const override { return false; }
     // Tab wraps inside the dialog: back from the era list to the day field,
     // on from the day field to the era list.
-    CWnd* PrevStop() override { return &m_DayEdit; }
-    CWnd* NextStop() override { return &m_FormCombo; }
+    CZelWalkStops WalkStops() const override { return CZelFullDateFrame::WalkStops().WrappingInside(); }
 
     void OnSetfocusYearEdit() override;
     void OnSetfocusMonthEdit() override;

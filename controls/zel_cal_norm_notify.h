@@ -11,7 +11,7 @@ public:
     ~CZelCalNormNotify() override;
 
     // Non-zero: the era list; 0: the notification box.
-    void SetFocusCalCtrl(int bFirst) { this->FocusFirstOrLast(bFirst, IDC_CHK_NOTIFY); }
+    void SetFocusCalCtrl(int bFirst) { this->FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay, int nNotify);
     void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay, int& nNotify);
     void UseControl(int bEnable);

@@ -88,9 +88,10 @@ void CZelDateFrame::FieldGotFocus(UINT nID)
     }
 }
 
-void CZelDateFrame::FocusFirstOrLast(int bFirst, UINT nLastID)
+void CZelDateFrame::FocusFirstOrLast(int bFirst)
 {
-    if (HWND hTarget = ::GetDlgItem(m_hWnd, static_cast<int>(bFirst ? IDC_FORM_COMBO : nLastID)))
+    const CZelWalkStops stops = WalkStops();
+    if (HWND hTarget = ::GetDlgItem(m_hWnd, static_cast<int>(bFirst ? stops.First() : stops.Last())))
         ::SetFocus(hTarget);
 }
 
@@ -108,21 +109,15 @@ BOOL CZelDateFrame::WalkKey(WPARAM nKey, bool bShift)
 {
     // Enter always walks forward.
     const bool bBack = nKey == VK_TAB && bShift;
-    if (bBack && AtFirstStop()) {
-        if (CWnd* pPrev = PrevStop())
-            pPrev->SetFocus();
-    } else if (!bBack && AtLastStop()) {
-        CWnd* pNext = NextStop();
-        if (pNext != nullptr && MayLeaveForward())
-            pNext->SetFocus();
-    } else {
-        HWND hOrigin = nullptr;
-        if (CWnd* pOrigin = WalkOrigin())
-            hOrigin = pOrigin->m_hWnd;
-        HWND hStep = ::GetNextDlgTabItem(m_hWnd, hOrigin, bBack);
-        if (hStep != nullptr)
-            ::SetFocus(hStep);
-    }
+    const CZelWalkStops stops = WalkStops();
+    const HWND hPrev = m_pPrevCtrl != nullptr ? m_pPrevCtrl->m_hWnd : nullptr;
+    const HWND hNext = m_pNextCtrl != nullptr ? m_pNextCtrl->m_hWnd : nullptr;
+    const HWND hTarget = ZelWalkTarget(m_hWnd, stops, WalkPosition(bBack), bBack, hPrev, hNext);
+    if (hTarget == nullptr)
+        return TRUE;
+    if (hTarget == hNext && !stops.Wraps() && !MayLeaveForward())
+        return TRUE;
+    ::SetFocus(hTarget);
     return TRUE;
 }
 

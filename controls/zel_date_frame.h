@@ -11,6 +11,7 @@
 
 #include "afxwin.h"
 #include "controls/zel_date.h"
+#include "controls/zel_key_walk.h"
 #include "era/era_core.h"
 #include "resources/resource.h"
 #include "zel_export.h"
@@ -41,16 +42,12 @@ protected:
     virtual bool SelectsTextOnFocus() const { return false; }
     // Whether EN_UPDATE from a field raises the date-change probe.
     virtual bool SignalsDateChange() const { return true; }
-    // Key walk: the stop that leads back to the host's previous window
-    // (Shift+Tab) and the one that leads on to its next (Tab, Enter), and the
-    // window a step inside the control starts from.
-    virtual bool AtFirstStop() { return m_nFocusId == IDC_FORM_COMBO; }
-    virtual bool AtLastStop() = 0;
-    virtual CWnd* WalkOrigin() { return GetDlgItem(m_nFocusId); }
-    virtual CWnd* PrevStop() { return m_pPrevCtrl; }
-    virtual CWnd* NextStop() { return m_pNextCtrl; }
-    // Called before the focus leaves forward to NextStop(); FALSE keeps it here
-    // (the override places the focus itself).
+    // Key walk: the stops of the face in force, in tab order, and whether its
+    // ends wrap; and the stop the walk stands on (the field last entered).
+    virtual CZelWalkStops WalkStops() const = 0;
+    virtual UINT WalkPosition(bool /*bBack*/) { return static_cast<UINT>(m_nFocusId); }
+    // Called before the focus leaves forward for the host's next window;
+    // FALSE keeps it here (the override places the focus itself).
     virtual BOOL MayLeaveForward() { return TRUE; }
     // List position of the Western entry, for reading the value back.
     virtual int WesternListPos() const { return 0; }
@@ -77,8 +74,8 @@ protected:
     // Tab, Shift+Tab and Enter inside the control and out to the host.
     BOOL WalkKey(WPARAM nKey, bool bShift);
     void FieldGotFocus(UINT nID);
-    // SetFocusCalCtrl: the era list, or the control's last stop.
-    void FocusFirstOrLast(int bFirst, UINT nLastID);
+    // SetFocusCalCtrl: the first stop of the walk (non-zero), or its last.
+    void FocusFirstOrLast(int bFirst);
     void FillEraList();
     void CancelBackground();
     void SendErrorMessage();
@@ -125,7 +122,10 @@ protected:
     CZelFullDateFrame(UINT nIDTemplate, CWnd* pParent) : CZelDateFrame(nIDTemplate, pParent) {}
 
     BOOL OnInitDialog() override;
-    bool AtLastStop() override { return m_nFocusId == IDC_DAY_EDIT; }
+    CZelWalkStops WalkStops() const override
+    {
+        return {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT};
+    }
     // The held date, or today's for a control that holds none (all zeros).
     void ShowInitialValue() override;
     // Today's date in the Western calendar, month and day with two digits.

@@ -16,11 +16,23 @@ protected:
 
     bool BoxHasFocus() const { return m_ChkNotify.m_hWnd != nullptr && ::GetFocus() == m_ChkNotify.m_hWnd; }
 
-    // Tab and Enter on the box lead on to the host's next window; Shift+Tab
-    // on it steps back from the box itself (unless the era list was the last
-    // field, which leads back to the host's previous window).
-    bool AtLastStop() override { return BoxHasFocus(); }
-    CWnd* WalkOrigin() override { return BoxHasFocus() ? &m_ChkNotify : TFrame::WalkOrigin(); }
+    // The box is the last stop of the walk in every face.
+    CZelWalkStops WalkStops() const override
+    {
+        CZelWalkStops stops = TFrame::WalkStops();
+        stops.Add(IDC_CHK_NOTIFY);
+        return stops;
+    }
+    // The walk stands on the box while it has the focus, except that Shift+Tab
+    // goes by the field last entered when that is the first stop (so it leads
+    // back to the host's previous window).
+    UINT WalkPosition(bool bBack) override
+    {
+        const UINT nField = TFrame::WalkPosition(bBack);
+        if (BoxHasFocus() && !(bBack && nField == WalkStops().First()))
+            return IDC_CHK_NOTIFY;
+        return nField;
+    }
 
     void BindNotifyBox(CDataExchange* pDX) { DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify); }
     // The box shows m_bNotify, set by program: no click, no signal.

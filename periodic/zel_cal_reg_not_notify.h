@@ -23,6 +23,8 @@ public:
 
 protected:
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The dialog's own Tab handling wraps inside the control.
+    CZelWalkStops WalkStops() const override { return CZelCalRegNotify::WalkStops().WrappingInside(); }
     const char* TraceName() const override { return "CZelCalRegNotNotify"; }
 
     // The "なし" entry stands first in the era table and the list.

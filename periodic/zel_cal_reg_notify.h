@@ -29,7 +29,6 @@ protected:
     const char* TraceName() const override { return "CZelCalRegNotify"; }
     void StoreYear(int nYear) override;
 
-    UINT LastItemId() override { return IDC_CHK_NOTIFY; }
     CZelRule RuleToWord() override;
     void KeepRule(bool bDateGiven) override;
     void InitDataShown() override;

@@ -37,17 +37,6 @@ CZelPeriodicFrame::~CZelPeriodicFrame() = default;
 
 bool CZelPeriodicFrame::InDateFace() const { return ::IsWindowVisible(Item(IDC_FORM_COMBO)) != FALSE; }
 
-UINT CZelPeriodicFrame::LastItemId() { return InDateFace() ? IDC_BTN_REG : IDC_BTN_DAY; }
-
-void CZelPeriodicFrame::SetFocusCalCtrl(int bFirst)
-{
-    UINT nID = LastItemId();
-    if (bFirst)
-        nID = InDateFace() ? IDC_FORM_COMBO : IDC_BTN_SET;
-    if (HWND hItem = Item(nID))
-        ::SetFocus(hItem);
-}
-
 void CZelPeriodicFrame::UseControl(int bEnable)
 {
     for (UINT nID : kUsedItems) {
@@ -180,33 +169,20 @@ void CZelPeriodicFrame::OnBtnSet()
 
 // ---- keys ------------------------------------------------------------------------------------
 
-bool CZelPeriodicFrame::IsVisibleStop(HWND hWnd) const
+CZelWalkStops CZelPeriodicFrame::WalkStops() const
 {
-    return hWnd != nullptr && ::GetParent(hWnd) == m_hWnd && ::IsWindowVisible(hWnd) &&
-           (::GetWindowLongA(hWnd, GWL_STYLE) & WS_TABSTOP) != 0;
+    if (InDateFace())
+        return {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG};
+    return {IDC_BTN_SET, IDC_BTN_DAY};
 }
 
-// Asked for Shift+Tab only. In the rule face only the stops after 設定 step
-// back inside the control; from 設定 the walk leaves for the host, from
-// anywhere else it goes nowhere (PrevStop gives none).
-bool CZelPeriodicFrame::AtFirstStop()
+UINT CZelPeriodicFrame::WalkPosition(bool)
 {
     const HWND hFocus = ::GetFocus();
-    if (InDateFace())
-        return hFocus == Item(IDC_FORM_COMBO);
-    return hFocus == Item(IDC_BTN_SET) || !IsVisibleStop(hFocus);
+    if (hFocus == nullptr || ::GetParent(hFocus) != m_hWnd)
+        return 0;
+    return static_cast<UINT>(::GetDlgCtrlID(hFocus));
 }
-
-CWnd* CZelPeriodicFrame::PrevStop()
-{
-    if (InDateFace() || ::GetFocus() == Item(IDC_BTN_SET))
-        return m_pPrevCtrl;
-    return nullptr;
-}
-
-bool CZelPeriodicFrame::AtLastStop() { return ::GetFocus() == Item(LastItemId()); }
-
-CWnd* CZelPeriodicFrame::WalkOrigin() { return CWnd::GetFocus(); }
 
 // ---- notifications ---------------------------------------------------------------------------
 

@@ -15,9 +15,9 @@
 
 class ZELCALCTRL_API CZelPeriodicFrame : public CZelFullDateFrame {
 public:
-    // Non-zero: the first item of the face in force (era list or 設定);
-    // 0: its last item.
-    void SetFocusCalCtrl(int bFirst);
+    // Non-zero: the first stop of the face in force (era list or 設定);
+    // 0: its last.
+    void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     // Enables or disables the buttons, the check box (when there is one),
     // the rule text and the date fields; the labels are left alone.
     void UseControl(int bEnable);
@@ -28,8 +28,6 @@ protected:
     ~CZelPeriodicFrame() override;
 
     // ---- what a periodic control states about itself ----------------------------
-    // The last item of the face in force, from which Tab leaves for the host.
-    virtual UINT LastItemId();
     // The rule worded in the rule face while a date is held.
     virtual CZelRule RuleToWord() = 0;
     // Writes the held date into the fields as the date face is shown.
@@ -57,10 +55,10 @@ protected:
     virtual void StoreAcceptedRule(const CZelRule& rule) = 0;
 
     // ---- the frame's hooks -------------------------------------------------------------
-    bool AtFirstStop() override;
-    bool AtLastStop() override;
-    CWnd* WalkOrigin() override;
-    CWnd* PrevStop() override;
+    // The date face walks the era list, the fields and 定期; the rule face
+    // 設定 and 日時. The walk stands on the stop that has the focus.
+    CZelWalkStops WalkStops() const override;
+    UINT WalkPosition(bool bBack) override;
     void OnCalendarSwitched(int nDiv, bool bSelchange) override;
     void ShowInitialValue() override { DspInitData(); }
 
@@ -96,9 +94,6 @@ protected:
     CButton m_SetBtn;
     CButton m_RegBtn;
     CZelStrEdit m_StrEdit;
-
-private:
-    bool IsVisibleStop(HWND hWnd) const;
 
     DECLARE_MESSAGE_MAP()
 };

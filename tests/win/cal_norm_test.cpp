@@ -106,39 +106,6 @@ TEST_F(CalNormTest, TypedValuesComeBackUnchecked)
     EXPECT_EQ(Value()[1], 0);
 }
 
-TEST_F(CalNormTest, KeysWalkToTheHostNeighboursAndEscapeDoesNothing)
-{
-    ctrl.SetParentCtrl(nullptr, nullptr);
-    TestHost::Focus(Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO)) << "no neighbour: the focus stays";
-    TestHost::Focus(Item(IDC_DAY_EDIT));
-    TestHost::PressKey(VK_RETURN);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
-
-    ctrl.SetParentCtrl(host.Prev(), host.Next());
-    TestHost::Focus(Item(IDC_FORM_COMBO));
-    for (int id : {IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT}) {
-        TestHost::PressKey(VK_TAB);
-        EXPECT_EQ(TestHost::Focused(), Item(id));
-    }
-    TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
-    TestHost::Focus(Item(IDC_MONTH_EDIT));
-    TestHost::PressKey(VK_RETURN, true);  // Enter always walks forward
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_DAY_EDIT));
-    TestHost::PressKey(VK_TAB, true);
-    TestHost::PressKey(VK_TAB, true);
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_ESCAPE);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_FORM_COMBO));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), host.Prev()->m_hWnd);
-    EXPECT_TRUE(::IsWindowVisible(host.Dialog()->m_hWnd));
-    EXPECT_TRUE(host.Commands().empty());
-}
-
 TEST_F(CalNormTest, TheDateChangeSignalComesBeforeTheMonthIsStored)
 {
     ctrl.SetChoiceData(1, 2002, 4, 7);

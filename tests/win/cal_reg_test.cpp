@@ -100,19 +100,6 @@ TEST_F(CalRegTest, SetButtonRunsTheRuleDialogBetweenTheEnableSignals)
     }
 }
 
-TEST_F(CalRegTest, KeysWalkTheRuleFaceOutToTheHostsFields)
-{
-    ctrl.SetChoiceData(1, 2002, 0, 25, 1, Date(2002, 1, 25));
-    TestHost::Focus(Item(IDC_BTN_DAY));
-    TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), host.Next()->m_hWnd);
-    TestHost::Focus(Item(IDC_BTN_DAY));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), Item(IDC_BTN_SET));
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), host.Prev()->m_hWnd);
-}
-
 // The rule text passes the focus on; a double-click edits its copy in the current resources' dialog.
 TEST_F(CalRegTest, RuleTextEditsItsOwnCopyInTheCurrentTemplate)
 {

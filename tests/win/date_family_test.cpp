@@ -129,8 +129,6 @@ void Set(CZelCalBirthNotify& c, int nNotify) { c.SetChoiceData(0, 1990, nNotify)
 void Set(CZelCalNormNotify& c, int nNotify) { c.SetChoiceData(0, 1990, 4, 1, nNotify); }
 int Flag(CZelCalBirthNotify& c) { int d, y, n = -1; c.GetChoiceData(d, y, n); return n; }
 int Flag(CZelCalNormNotify& c) { int d, y, m, dd, n = -1; c.GetChoiceData(d, y, m, dd, n); return n; }
-int LastField(CZelCalBirthNotify&) { return IDC_YEAR_EDIT; }
-int LastField(CZelCalNormNotify&) { return IDC_DAY_EDIT; }
 
 template <class TControl>
 class NotifyTest : public PlacedTest<TControl> {};
@@ -154,19 +152,6 @@ TYPED_TEST(NotifyTest, FlagFollowsSetChoiceDataAndClicksAndAClickSignalsADateCha
     EXPECT_EQ(Flag(this->ctrl), 1);
     this->ctrl.UseControl(0);
     EXPECT_FALSE(::IsWindowEnabled(hBox));
-}
-
-TYPED_TEST(NotifyTest, TheBoxIsTheLastStopBeforeTheHostsNextField)
-{
-    const HWND hLast = this->Item(LastField(this->ctrl)), hBox = this->Item(IDC_CHK_NOTIFY);
-    TestHost::Focus(hLast);
-    TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), hBox);
-    TestHost::PressKey(VK_TAB);
-    EXPECT_EQ(TestHost::Focused(), this->host.Next()->m_hWnd);
-    TestHost::Focus(hBox);
-    TestHost::PressKey(VK_TAB, true);
-    EXPECT_EQ(TestHost::Focused(), hLast);
 }
 
 }  // namespace

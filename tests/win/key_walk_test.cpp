@@ -137,8 +137,10 @@ TYPED_TEST(KeyWalkTest, EveryKeyFromEveryStopWithAndWithoutNeighbours)
                 this->ctrl.SetParentCtrl(nullptr, nullptr);
             for (size_t i = 0; i < face.stops.size(); ++i) {
                 const HWND hFrom = this->Item(face.stops[i]);
+                // Enter walks forward, Shift or not; Escape does nothing.
                 const struct { UINT vk; bool bShift; const char* pszKey; } keys[] = {
-                    {VK_TAB, false, "Tab"}, {VK_TAB, true, "Shift+Tab"}, {VK_RETURN, false, "Enter"}};
+                    {VK_TAB, false, "Tab"}, {VK_TAB, true, "Shift+Tab"}, {VK_RETURN, false, "Enter"},
+                    {VK_RETURN, true, "Shift+Enter"}, {VK_ESCAPE, false, "Escape"}};
                 for (const auto& key : keys) {
                     // The dialog's own handling gives Enter to the default button, not to the walk.
                     if (face.bWrap && key.vk == VK_RETURN)
@@ -148,8 +150,10 @@ TYPED_TEST(KeyWalkTest, EveryKeyFromEveryStopWithAndWithoutNeighbours)
                     this->StandOn(face, i);
                     ASSERT_EQ(TestHost::Focused(), hFrom);
                     TestHost::PressKey(key.vk, key.bShift);
-                    EXPECT_EQ(TestHost::Focused(),
-                              this->Target(this->Expected(face, i, key.bShift, bNeighbours), hFrom));
+                    const int nExpected = key.vk == VK_ESCAPE ? kStay
+                                                              : this->Expected(face, i, key.vk == VK_TAB && key.bShift,
+                                                                               bNeighbours);
+                    EXPECT_EQ(TestHost::Focused(), this->Target(nExpected, hFrom));
                 }
             }
         }
