@@ -66,22 +66,20 @@ template <> struct Walk<CZelCalRegNotify> {
                  false},
                 {"rule", {IDC_BTN_SET, IDC_BTN_DAY, IDC_CHK_NOTIFY}, false}};
     }
-    static void Show(CZelCalRegNotify& c, int nFace)
+    template <class TControl>
+    static void Show(TControl& c, int nFace)
     {
         c.SetChoiceData(0, 2002, 4, 7, 1, nFace == 0 ? 0 : -1, Date(2002, 4, 7));
     }
 };
-// The dialog's own key handling: Tab wraps inside and never leaves.
-template <> struct Walk<CZelCalRegNotNotify> {
+// The same stops through the dialog's own key handling: Tab wraps inside and never leaves.
+template <> struct Walk<CZelCalRegNotNotify> : Walk<CZelCalRegNotify> {
     static std::vector<Face> Faces()
     {
-        return {{"date", {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG, IDC_CHK_NOTIFY},
-                 true},
-                {"rule", {IDC_BTN_SET, IDC_BTN_DAY, IDC_CHK_NOTIFY}, true}};
-    }
-    static void Show(CZelCalRegNotNotify& c, int nFace)
-    {
-        c.SetChoiceData(0, 2002, 4, 7, 1, nFace == 0 ? 0 : -1, Date(2002, 4, 7));
+        std::vector<Face> faces = Walk<CZelCalRegNotify>::Faces();
+        for (Face& face : faces)
+            face.bWrap = true;
+        return faces;
     }
 };
 
