@@ -23,10 +23,11 @@ zel_public_headers(era
   era/zel_cal_ctrl_util.h era/decimal_value.h)
 zel_public_headers(controls
   controls/zel_date_frame.h controls/zel_birth_frame.h controls/zel_notify_switch.h
+  controls/zel_date.h controls/zel_key_walk.h
   controls/zel_cal_norm.h controls/zel_cal_norm_dlg.h controls/zel_cal_norm_cal.h
   controls/zel_cal_birth.h controls/zel_cal_birth_notify.h controls/zel_cal_norm_notify.h)
 zel_public_headers(periodic
-  periodic/zel_periodic_frame.h periodic/zel_str_edit.h periodic/zel_reg_set_dlg.h
+  periodic/zel_periodic_frame.h periodic/zel_rule.h periodic/zel_str_edit.h periodic/zel_reg_set_dlg.h
   periodic/zel_cal_reg.h periodic/zel_cal_reg_notify.h periodic/zel_cal_reg_not_notify.h)
 zel_public_headers(resources resources/resource.h)
 
