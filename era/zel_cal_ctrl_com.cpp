@@ -1,4 +1,5 @@
 #include "zel_cal_ctrl_com.h"
+#include "atomic_file.h"
 #include "decimal_value.h"
 
 #include <climits>
@@ -9,6 +10,7 @@
 namespace {
 
 const char kEraFilePath[] = ".\\data\\era.dat";
+const char kEraBackupPath[] = ".\\data\\era.dat.bak";
 
 // The built-in era table. A year of 0 means none; the empty name ends it.
 struct DefaultEraRow
@@ -39,17 +41,50 @@ CZelCalCtrlCom::~CZelCalCtrlCom() = default;
 
 int CZelCalCtrlCom::ReadEraInfo(CArray<CZelEra, CZelEra&>& arr)
 {
-    // False when the file is missing or does not open; throws when reading
-    // or parsing fails.
-    auto readFile = [this, &arr]() -> bool {
+    if (ReadEraFile(kEraFilePath, arr) == 1)
+        return 1;
+    // Records appended before a failure stay; the defaults follow them.
+    try {
+        DefaultDataSet(arr);
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo default table not set\n");
+    }
+    // A file that is there but could not be read (a lock, a permission) is
+    // first moved aside to .\data\era.dat.bak, which needs no read access,
+    // so that its eras can be put back by hand. If it cannot be moved, it
+    // stays as it is and nothing is written.
+    bool bWrite = true;
+    try {
+        CFileFind find;
+        if (find.FindFile(kEraFilePath)) {
+            bWrite = false;
+            if (!find.IsDirectory()) {
+                CFile::Replace(kEraFilePath, kEraBackupPath);
+                bWrite = true;
+            }
+        }
+    } catch (CException& e) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo unreadable file not moved aside\n");
+        e.Delete();
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::ReadEraInfo unreadable file not moved aside\n");
+    }
+    if (bWrite)
+        WriteFile(arr);
+    return 0;
+}
+
+int CZelCalCtrlCom::ReadEraFile(LPCSTR pszPath, CArray<CZelEra, CZelEra&>& arr)
+{
+    try {
         {
             CFileFind find;
-            if (!find.FindFile(kEraFilePath))
-                return false;
+            if (!find.FindFile(pszPath))
+                return 0;
         }
         CFile file;
-        if (!file.Open(kEraFilePath, CFile::modeRead | CFile::typeBinary))
-            return false;
+        if (!file.Open(pszPath, CFile::modeRead | CFile::typeBinary))
+            return -1;
         const ULONGLONG nLength = file.GetLength();
         if (nLength >= UINT_MAX)
             throw CMemoryException();
@@ -59,36 +94,25 @@ int CZelCalCtrlCom::ReadEraInfo(CArray<CZelEra, CZelEra&>& arr)
         file.Read(text.data(), static_cast<UINT>(nLength));
         GetEraData(arr, text.data());
         file.Close();
-        return true;
-    };
-
-    try {
-        if (readFile())
-            return 1;
+        return 1;
     } catch (CException& e) {
-        TRACE("CZelCalCtrlCom::ReadEraInfo file exception\n");
+        TRACE("CZelCalCtrlCom::ReadEraFile file exception\n");
         e.Delete();
     } catch (const std::bad_alloc&) {
-        TRACE("CZelCalCtrlCom::ReadEraInfo memory exception\n");
+        TRACE("CZelCalCtrlCom::ReadEraFile memory exception\n");
     } catch (...) {
-        TRACE("CZelCalCtrlCom::ReadEraInfo exception\n");
+        TRACE("CZelCalCtrlCom::ReadEraFile exception\n");
     }
-
-    // Records appended before a failure stay; the defaults follow them.
-    try {
-        DefaultDataSet(arr);
-    } catch (...) {
-        TRACE("CZelCalCtrlCom::ReadEraInfo default table not set\n");
-    }
-    WriteFile(arr);
-    return 0;
+    return -1;
 }
 
-int CZelCalCtrlCom::WriteFile(CArray<CZelEra, CZelEra&>& arr)
+int CZelCalCtrlCom::WriteFile(CArray<CZelEra, CZelEra&>& arr) { return WriteEraFile(kEraFilePath, arr); }
+
+int CZelCalCtrlCom::WriteEraFile(LPCSTR pszPath, CArray<CZelEra, CZelEra&>& arr)
 {
     try {
-        CFile file;
-        if (!file.Open(kEraFilePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary))
+        CZelAtomicFile file(pszPath);
+        if (!file.Open())
             return 0;
         for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
             CZelEra& era = arr.ElementAt(i);
@@ -97,7 +121,7 @@ int CZelCalCtrlCom::WriteFile(CArray<CZelEra, CZelEra&>& arr)
                         static_cast<LPCSTR>(era.GetEraname()), era.GetDiv());
             file.Write(static_cast<LPCSTR>(line), static_cast<UINT>(line.GetLength()));
         }
-        file.Close();
+        file.Commit();
         return 1;
     } catch (CException& e) {
         TRACE("CZelCalCtrlCom::WriteFile file exception\n");
@@ -109,6 +133,31 @@ int CZelCalCtrlCom::WriteFile(CArray<CZelEra, CZelEra&>& arr)
     }
     return 0;
 }
+
+int CZelCalCtrlCom::KeepBackup(LPCSTR pszPath)
+{
+    try {
+        CFile source;
+        if (!source.Open(pszPath, CFile::modeRead | CFile::typeBinary))
+            return 0;
+        CZelAtomicFile backup(CString(pszPath) + ".bak");
+        if (!backup.Open())
+            return 0;
+        std::vector<char> chunk(64 * 1024);
+        for (UINT n; (n = source.Read(chunk.data(), static_cast<UINT>(chunk.size()))) > 0;)
+            backup.Write(chunk.data(), n);
+        backup.Commit();
+        return 1;
+    } catch (CException& e) {
+        TRACE("CZelCalCtrlCom::KeepBackup file exception\n");
+        e.Delete();
+    } catch (...) {
+        TRACE("CZelCalCtrlCom::KeepBackup exception\n");
+    }
+    return 0;
+}
+
+void CZelCalCtrlCom::BuiltInTable(CArray<CZelEra, CZelEra&>& arr) { DefaultDataSet(arr); }
 
 void CZelCalCtrlCom::DefaultDataSet(CArray<CZelEra, CZelEra&>& arr)
 {

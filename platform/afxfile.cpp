@@ -6,7 +6,11 @@
 #include <string>
 #include <sys/stat.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#  include <io.h>
+#  include <share.h>
+#else
+#  include <fcntl.h>
 #  include <unistd.h>
 #endif
 
@@ -49,6 +53,37 @@ int CauseFromErrno(int err)
     default: return CFileException::generic;
     }
 }
+
+#ifdef _WIN32
+int CauseFromWin32(DWORD err)
+{
+    switch (err) {
+    case ERROR_FILE_NOT_FOUND: return CFileException::fileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return CFileException::badPath;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return CFileException::accessDenied;
+    case ERROR_SHARING_VIOLATION: return CFileException::sharingViolation;
+    case ERROR_LOCK_VIOLATION: return CFileException::lockViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return CFileException::diskFull;
+    default: return CFileException::generic;
+    }
+}
+#else
+// Makes a rename in the folder of pszPath durable. Best effort: some file
+// systems refuse fsync on a folder, and the rename has happened either way.
+void SyncParentFolder(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#endif
 
 bool IsRegularFile(std::FILE* f)
 {
@@ -129,7 +164,12 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         return FALSE;
     }
     errno = 0;
+#ifdef _WIN32
+    std::FILE* f = (nOpenFlags & shareExclusive) ? ::_fsopen(HostPath(lpszFileName).c_str(), mode, _SH_DENYRW)
+                                                 : std::fopen(HostPath(lpszFileName).c_str(), mode);
+#else
     std::FILE* f = std::fopen(HostPath(lpszFileName).c_str(), mode);
+#endif
     if (!f) {
         if (pError)
             pError->m_cause = CauseFromErrno(errno);
@@ -225,13 +265,54 @@ void CFile::Close()
         throw CFileException(CFileException::diskFull);
 }
 
+void CFile::Flush()
+{
+    ThrowIfClosed();
+    if (std::fflush(m_pFile) != 0)
+        throw CFileException(CauseFromErrno(errno));
+#ifdef _WIN32
+    if (::_commit(::_fileno(m_pFile)) != 0)
+#else
+    if (::fsync(::fileno(m_pFile)) != 0)
+#endif
+        throw CFileException(CauseFromErrno(errno));
+}
+
+void CFile::Replace(LPCSTR lpszSource, LPCSTR lpszTarget)
+{
+    if (!lpszSource || !*lpszSource || !lpszTarget || !*lpszTarget)
+        throw CFileException(CFileException::badPath);
+#ifdef _WIN32
+    if (!::MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw CFileException(CauseFromWin32(::GetLastError()));
+#else
+    const std::string target = HostPath(lpszTarget);
+    if (std::rename(HostPath(lpszSource).c_str(), target.c_str()) != 0)
+        throw CFileException(CauseFromErrno(errno));
+    SyncParentFolder(target);
+#endif
+}
+
+void CFile::Remove(LPCSTR lpszFileName)
+{
+    if (!lpszFileName || !*lpszFileName)
+        throw CFileException(CFileException::badPath);
+#ifdef _WIN32
+    if (!::DeleteFileA(lpszFileName))
+        throw CFileException(CauseFromWin32(::GetLastError()));
+#else
+    if (::unlink(HostPath(lpszFileName).c_str()) != 0)
+        throw CFileException(CauseFromErrno(errno));
+#endif
+}
+
 BOOL CFile::IsOpen() const { return m_pFile ? TRUE : FALSE; }
 
 // ---- CFileFind -----------------------------------------------------------------
 
 #ifdef _WIN32
 
-CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE) {}
+CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE), m_dwAttributes(0) {}
 
 CFileFind::~CFileFind() { Close(); }
 
@@ -242,7 +323,15 @@ BOOL CFileFind::FindFile(LPCSTR pstrName)
         return FALSE;
     WIN32_FIND_DATAA data;
     m_hFind = ::FindFirstFileA(pstrName, &data);
-    return m_hFind != INVALID_HANDLE_VALUE ? TRUE : FALSE;
+    if (m_hFind == INVALID_HANDLE_VALUE)
+        return FALSE;
+    m_dwAttributes = data.dwFileAttributes;
+    return TRUE;
+}
+
+BOOL CFileFind::IsDirectory() const
+{
+    return m_hFind != INVALID_HANDLE_VALUE && (m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TRUE : FALSE;
 }
 
 void CFileFind::Close()
@@ -255,7 +344,7 @@ void CFileFind::Close()
 
 #else
 
-CFileFind::CFileFind() : m_bFound(false) {}
+CFileFind::CFileFind() : m_bFound(false), m_bDirectory(false) {}
 
 CFileFind::~CFileFind() { Close(); }
 
@@ -267,9 +356,12 @@ BOOL CFileFind::FindFile(LPCSTR pstrName)
         return FALSE;
     struct stat st;
     m_bFound = ::stat(HostPath(pstrName).c_str(), &st) == 0;
+    m_bDirectory = m_bFound && S_ISDIR(st.st_mode);
     return m_bFound ? TRUE : FALSE;
 }
 
-void CFileFind::Close() { m_bFound = false; }
+BOOL CFileFind::IsDirectory() const { return m_bDirectory ? TRUE : FALSE; }
+
+void CFileFind::Close() { m_bFound = m_bDirectory = false; }
 
 #endif

@@ -66,6 +66,7 @@ public:
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
+        shareExclusive = 0x0010,  // Windows: no other handle while open; natively ignored
         shareDenyNone = 0x0040,
         modeCreate = 0x1000,
         typeBinary = 0x8000
@@ -90,6 +91,15 @@ public:
     UINT Read(void* lpBuf, UINT nCount);  // fewer bytes at the end of the file
     void Write(const void* lpBuf, UINT nCount);  // a short write: diskFull
     void Close();  // throws when buffered data cannot be written
+    // Writes buffered data through to the disk; throws when that fails.
+    void Flush();
+
+    // Moves lpszSource over lpszTarget in one step, replacing a file of that
+    // name, and makes the move durable; throws CFileException when it fails,
+    // and the target then stays as it was.
+    static void Replace(LPCSTR lpszSource, LPCSTR lpszTarget);
+    // Deletes a file; throws CFileException when it cannot.
+    static void Remove(LPCSTR lpszFileName);
 
     BOOL IsOpen() const;
 
@@ -109,12 +119,16 @@ public:
     ~CFileFind();
 
     BOOL FindFile(LPCSTR pstrName);
+    // After a successful FindFile: TRUE when the name is a directory.
+    BOOL IsDirectory() const;
     void Close();
 
 private:
 #ifdef _WIN32
     HANDLE m_hFind;
+    DWORD m_dwAttributes;
 #else
     bool m_bFound;
+    bool m_bDirectory;
 #endif
 };
