@@ -8,7 +8,7 @@
 #include <string>
 
 #ifdef _WIN32
-#  include <windows.h>
+#  include "../harness/holder_process.h"
 #else
 #  include <csignal>
 #  include <sys/resource.h>
@@ -195,45 +195,13 @@ TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
 namespace {
 
 // Another process that holds a file open with a given share mode while it lives.
-class FileHolder
+class FileHolder : public HolderProcess
 {
 public:
     FileHolder(const char* pszPath, DWORD dwShare)
+        : HolderProcess("file_holder.exe", std::string(pszPath) + " " + std::to_string(dwShare))
     {
-        char exe[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::string dir(exe);
-        dir.erase(dir.find_last_of('\\') + 1);
-        const std::string tag = std::to_string(::GetCurrentProcessId());
-        const std::string ready = "ZelFileReady" + tag, quit = "ZelFileQuit" + tag;
-        HANDLE hReady = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
-        m_hQuit = ::CreateEventA(nullptr, TRUE, FALSE, quit.c_str());
-        std::string cmd = "\"" + dir + "file_holder.exe\" " + pszPath + " " + std::to_string(dwShare) + " " +
-                          ready + " " + quit;
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        if (::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
-            m_bHolding = ::WaitForSingleObject(hReady, 30000) == WAIT_OBJECT_0;
-        ::CloseHandle(hReady);
     }
-    FileHolder(const FileHolder&) = delete;
-    FileHolder& operator=(const FileHolder&) = delete;
-    ~FileHolder()
-    {
-        ::SetEvent(m_hQuit);
-        if (m_pi.hProcess) {
-            ::WaitForSingleObject(m_pi.hProcess, 30000);
-            ::CloseHandle(m_pi.hProcess);
-            ::CloseHandle(m_pi.hThread);
-        }
-        ::CloseHandle(m_hQuit);
-    }
-    bool Holding() const { return m_bHolding; }
-
-private:
-    PROCESS_INFORMATION m_pi{};
-    HANDLE m_hQuit = nullptr;
-    bool m_bHolding = false;
 };
 
 }  // namespace
@@ -245,7 +213,7 @@ TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
         // Held open without sharing by another process: neither replaced
         // nor moved aside; the reader falls back to the defaults in memory.
         FileHolder holder("data\\era.dat", 0);
-        ASSERT_TRUE(holder.Holding());
+        ASSERT_TRUE(holder.Ready());
         EXPECT_EQ(WriteBuiltIn(), 0);
         EXPECT_EQ(ReadCount(&nResult), 5);
         EXPECT_EQ(nResult, 0);
@@ -263,7 +231,7 @@ TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
     {
         // Locked against reading but not against a move.
         FileHolder holder("data\\era.dat", FILE_SHARE_DELETE);
-        ASSERT_TRUE(holder.Holding());
+        ASSERT_TRUE(holder.Ready());
         EXPECT_EQ(ReadCount(&nResult), 5);
         EXPECT_EQ(nResult, 0);
     }

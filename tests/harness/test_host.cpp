@@ -183,33 +183,3 @@ CurrentResources::CurrentResources(HINSTANCE hModule) : m_hSaved(AfxGetResourceH
 
 CurrentResources::~CurrentResources() { AfxSetResourceHandle(m_hSaved); }
 
-FlagHolderProcess::FlagHolderProcess(const char* pszName)
-{
-    char exe[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    if (char* slash = std::strrchr(exe, '\\'))
-        slash[1] = '\0';
-    std::string ready = "ZelTestReady" + std::to_string(::GetCurrentProcessId());
-    std::string quit = "ZelTestQuit" + std::to_string(::GetCurrentProcessId());
-    HANDLE hReady = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
-    m_hQuit = ::CreateEventA(nullptr, TRUE, FALSE, quit.c_str());
-    std::string cmd = std::string("\"") + exe + "flag_holder.exe\" " + pszName + " " + ready + " " + quit;
-    std::vector<char> cmdline(cmd.begin(), cmd.end());
-    cmdline.push_back('\0');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    if (::CreateProcessA(nullptr, cmdline.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
-        m_bReady = ::WaitForSingleObject(hReady, 30000) == WAIT_OBJECT_0;
-    ::CloseHandle(hReady);
-}
-
-FlagHolderProcess::~FlagHolderProcess()
-{
-    ::SetEvent(m_hQuit);
-    if (m_pi.hProcess) {
-        ::WaitForSingleObject(m_pi.hProcess, 30000);
-        ::CloseHandle(m_pi.hProcess);
-        ::CloseHandle(m_pi.hThread);
-    }
-    ::CloseHandle(m_hQuit);
-}

@@ -10,6 +10,7 @@
 
 #include "ZelCalCtrl.h"
 #include "controls/host_signals.h"
+#include "holder_process.h"
 
 struct RecordedCommand {
     WPARAM wParam;
@@ -74,18 +75,9 @@ private:
 using HeldFlag = CZelNamedFlag;
 
 // A second process that holds a named flag until this object goes.
-class FlagHolderProcess {
+class FlagHolderProcess : public HolderProcess {
 public:
-    explicit FlagHolderProcess(const char* pszName);
-    ~FlagHolderProcess();
-    FlagHolderProcess(const FlagHolderProcess&) = delete;
-    FlagHolderProcess& operator=(const FlagHolderProcess&) = delete;
-    bool Ready() const { return m_bReady; }
-
-private:
-    PROCESS_INFORMATION m_pi{};
-    HANDLE m_hQuit = nullptr;
-    bool m_bReady = false;
+    explicit FlagHolderProcess(const char* pszName) : HolderProcess("flag_holder.exe", pszName) {}
 };
 
 bool NamedFlagExists(const char* pszName);
