@@ -1,6 +1,7 @@
 #include "zel_cal_ctrl_com.h"
 #include "atomic_file.h"
 #include "decimal_value.h"
+#include "era_text_scan.h"
 
 #include <climits>
 #include <cstring>
@@ -171,52 +172,12 @@ void CZelCalCtrlCom::DefaultDataSet(CArray<CZelEra, CZelEra&>& arr)
 // One record per line "first,last,name,flag" ended by CR and one more byte.
 void CZelCalCtrlCom::GetEraData(CArray<CZelEra, CZelEra&>& arr, char* pText)
 {
-    CString field;
-    int nState = 0;
-    int nStartYear = 0;
-    int nEndYear = 0;
-    CString strEraname;
-    for (const char* p = pText; *p; ++p) {
-        const char c = *p;
-        switch (nState) {
-        case 0:
-        case 1:
-            if (c == ',') {
-                (nState == 0 ? nStartYear : nEndYear) = ZelDecimalValue(field);
-                field.Empty();
-                ++nState;
-            } else {
-                field += c;
-            }
-            break;
-        case 2:
-            if (c == ',') {
-                strEraname = field;
-                field.Empty();
-                nState = 3;
-            } else {
-                field += c;
-            }
-            break;
-        default:
-            if (c == '\r') {
-                const int nDiv = ZelDecimalValue(field);
-                field.Empty();
-                nState = 0;
-                CZelEra era;
-                era.SetEraInfo(nDiv, strEraname, nStartYear, nEndYear);
-                arr.Add(era);
-                // The byte after CR (the LF) is skipped unread, unless the
-                // text ends there.
-                if (p[1] == '\0')
-                    return;
-                ++p;
-            } else {
-                field += c;
-            }
-            break;
-        }
-    }
+    ZelScanEraText(pText, [&arr](const ZelEraFields& fields) {
+        CZelEra era;
+        era.SetEraInfo(ZelDecimalValue(fields.strDiv), fields.strEraname, ZelDecimalValue(fields.strFirstYear),
+                       ZelDecimalValue(fields.strLastYear));
+        arr.Add(era);
+    });
 }
 
 int CZelCalCtrlCom::ChkInputDay(int nDay) { return nDay >= 1 && nDay <= 31 ? 1 : 0; }
