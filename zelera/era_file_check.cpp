@@ -2,25 +2,14 @@
 
 #include "era/decimal_value.h"
 #include "era/era_text_scan.h"
+#include "format_text.h"
 #include "text_codec.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string Printf(const char* pszFormat, ...)
-{
-    char buffer[512];
-    va_list args;
-    va_start(args, pszFormat);
-    std::vsnprintf(buffer, sizeof buffer, pszFormat, args);
-    va_end(args);
-    return buffer;
-}
 
 // The text as the store sees it, with line numbers for offsets.
 class EraText
@@ -135,7 +124,7 @@ private:
         }
         const int nDiv = ZelDecimalValue(div.c_str());
         if (nDiv != 0 && nDiv != 1) {
-            Add(nLine, Printf("calendar flag %d: 1 for the Western entry, 0 for an era", nDiv));
+            Add(nLine, FormatText("calendar flag %d: 1 for the Western entry, 0 for an era", nDiv));
             return;
         }
         CheckName(nLine, name);
@@ -150,22 +139,22 @@ private:
             Add(nLine, name + ": no first year");
             bYearsSound = false;
         } else if (!CZelEra::ChkYear(nFirst)) {
-            Add(nLine, Printf("%s: first year %d is outside 100 to 9999 and reads as none", name.c_str(), nFirst));
+            Add(nLine, FormatText("%s: first year %d is outside 100 to 9999 and reads as none", name.c_str(), nFirst));
             bYearsSound = false;
         }
         const bool bOpen = nLast == -1 || nLast == 0;
         if (!bOpen && !CZelEra::ChkYear(nLast)) {
-            Add(nLine, Printf("%s: last year %d is outside 100 to 9999 and reads as none (no end)", name.c_str(),
+            Add(nLine, FormatText("%s: last year %d is outside 100 to 9999 and reads as none (no end)", name.c_str(),
                               nLast));
             bYearsSound = false;
         }
         if (bYearsSound && !bOpen && nFirst > nLast) {
-            Add(nLine, Printf("%s: first year %d is after its last year %d", name.c_str(), nFirst, nLast));
+            Add(nLine, FormatText("%s: first year %d is after its last year %d", name.c_str(), nFirst, nLast));
             bYearsSound = false;
         }
         for (const Era& other : eras) {
             if (!name.empty() && other.strName == name)
-                Add(nLine, Printf("%s: the name is there already (line %d)", name.c_str(), other.nLine));
+                Add(nLine, FormatText("%s: the name is there already (line %d)", name.c_str(), other.nLine));
         }
         if (bYearsSound)
             eras.push_back({nLine, name, record.GetStartYear(), bOpen ? 9999 : record.GetEndYear(), bOpen});
@@ -213,14 +202,14 @@ private:
             if (pAbove) {
                 const Era& a = *pAbove;
                 if (era.nFirst >= a.nFirst)
-                    Add(era.nLine, Printf("%s begins in %d, not before %s above it (%d): the newest era comes first",
+                    Add(era.nLine, FormatText("%s begins in %d, not before %s above it (%d): the newest era comes first",
                                           era.strName.c_str(), era.nFirst, a.strName.c_str(), a.nFirst));
                 else if (era.nLast >= a.nFirst && era.bOpen)
-                    Add(era.nLine, Printf("%s has no last year, but %s begins in %d: close %s at %d",
+                    Add(era.nLine, FormatText("%s has no last year, but %s begins in %d: close %s at %d",
                                           era.strName.c_str(), a.strName.c_str(), a.nFirst, era.strName.c_str(),
                                           a.nFirst - 1));
                 else if (era.nLast >= a.nFirst)
-                    Add(era.nLine, Printf("%s ends in %d, but %s begins in %d: the years overlap",
+                    Add(era.nLine, FormatText("%s ends in %d, but %s begins in %d: the years overlap",
                                           era.strName.c_str(), era.nLast, a.strName.c_str(), a.nFirst));
             }
             pAbove = &era;

@@ -2,9 +2,8 @@
 
 #include "era/era_core.h"
 #include "era_file_check.h"
+#include "format_text.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -50,16 +49,6 @@ const char kInitHelp[] =
     "usage: zelera init [FILE]\n"
     "Writes the built-in table (西暦, 平成, 昭和, 大正, 明治) where there is no file yet.\n"
     "Exit code: 0 written, 1 a file is there already, 2 it cannot be written.\n";
-
-std::string Printf(const char* pszFormat, ...)
-{
-    char buffer[1024];
-    va_list args;
-    va_start(args, pszFormat);
-    std::vsnprintf(buffer, sizeof buffer, pszFormat, args);
-    va_end(args);
-    return buffer;
-}
 
 std::vector<CZelEra> ToVector(CArray<CZelEra, CZelEra&>& arr)
 {
@@ -118,10 +107,10 @@ std::string Listing(std::vector<CZelEra>& records)
             line += "Western calendar";
         } else {
             const int nFirst = era.GetStartYear(), nLast = era.GetEndYear();
-            line += nFirst < 0 ? std::string("   ?") : Printf("%4d", nFirst);
+            line += nFirst < 0 ? std::string("   ?") : FormatText("%4d", nFirst);
             line += " -";
             if (nLast >= 0)
-                line += Printf(" %d", nLast);
+                line += FormatText(" %d", nLast);
         }
         text += line + "\n";
     }
@@ -144,12 +133,12 @@ int Check(const std::string& strPath, std::string& out, std::string& err)
     out += strPath + ": the era list shows\n" + Listing(file.records);
     const std::vector<EraProblem> problems = CheckEraText(file.strBytes, file.records);
     for (const EraProblem& problem : problems)
-        out += (problem.nLine > 0 ? Printf("line %d: ", problem.nLine) : std::string("file: ")) + problem.strText + "\n";
+        out += (problem.nLine > 0 ? FormatText("line %d: ", problem.nLine) : std::string("file: ")) + problem.strText + "\n";
     if (problems.empty()) {
         out += "Sound.\n";
         return 0;
     }
-    out += Printf("%d problem%s.\n", static_cast<int>(problems.size()), problems.size() == 1 ? "" : "s");
+    out += FormatText("%d problem%s.\n", static_cast<int>(problems.size()), problems.size() == 1 ? "" : "s");
     return 1;
 }
 
@@ -242,19 +231,19 @@ int Add(const ZelToolArg& name, const ZelToolArg& year, const std::string& strPa
         CZelEra& newest = file.records[nNewest];
         const std::string strNewest(static_cast<LPCSTR>(newest.GetEraname()));
         if (nFirst <= newest.GetStartYear()) {
-            err += Printf("refused: %d is not after %s's first year %d\n", nFirst, strNewest.c_str(),
+            err += FormatText("refused: %d is not after %s's first year %d\n", nFirst, strNewest.c_str(),
                           newest.GetStartYear());
             return 1;
         }
         const int nLast = newest.GetEndYear();
         if (nLast >= nFirst) {
-            err += Printf("refused: %d lies within %s (%d - %d)\n", nFirst, strNewest.c_str(), newest.GetStartYear(),
+            err += FormatText("refused: %d lies within %s (%d - %d)\n", nFirst, strNewest.c_str(), newest.GetStartYear(),
                           nLast);
             return 1;
         }
         if (nLast < 0) {
             newest.SetEraInfo(0, newest.GetEraname(), newest.GetStartYear(), nFirst - 1);
-            out += Printf("%s now ends in %d\n", strNewest.c_str(), nFirst - 1);
+            out += FormatText("%s now ends in %d\n", strNewest.c_str(), nFirst - 1);
         }
     }
     CZelEra added;
@@ -274,7 +263,7 @@ int Add(const ZelToolArg& name, const ZelToolArg& year, const std::string& strPa
         err += strPath + ": cannot be written; the old file is unchanged\n";
         return 2;
     }
-    out += Printf("%s added from %d", strName.c_str(), nFirst);
+    out += FormatText("%s added from %d", strName.c_str(), nFirst);
     out += file.nState == 1 ? "; the old file is kept as " + strPath + ".bak\n" : std::string("\n");
     out += Listing(file.records);
     return 0;
