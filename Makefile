@@ -3,7 +3,7 @@
 PREFIX ?= $(CURDIR)/build/package
 SHELL := /bin/sh
 
-.PHONY: all setup build test install demo bench clean
+.PHONY: all setup build test install demo bench fuzz clean
 
 all: build
 
@@ -15,11 +15,13 @@ build: setup
 	cmake --build --preset native
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
 
-# One ctest run over both builds, so the summary counts them together.
-build/CTestTestfile.cmake:
+# One ctest run over the three builds, so the summary counts them together.
+build/CTestTestfile.cmake: Makefile
 	@mkdir -p build
-	@printf 'subdirs("native")\nsubdirs("win64")\n' > $@
+	@printf 'subdirs("native")\nsubdirs("win64")\nsubdirs("fuzz")\n' > $@
 
 test: build build/CTestTestfile.cmake
 	tools/with-display.sh $(CURDIR)/build/win64 ctest --test-dir build --output-on-failure -j2
@@ -38,6 +40,14 @@ bench:
 	cmake --build --preset win64-bench
 	build/bench/bin/era_bench
 	tools/with-display.sh $(CURDIR)/build/win64-bench tools/wine-run.sh $(CURDIR)/build/win64-bench build/win64-bench/bin/window_bench.exe
+
+# Each fuzz target for FUZZ_SECONDS, two at a time (the test run gives each
+# a short smoke run).
+FUZZ_SECONDS ?= 600
+fuzz: setup
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	tools/run-fuzzers.sh $(CURDIR)/build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -2,7 +2,7 @@
 # Installs what the build and the tests need (Debian 12) and makes the
 # Japanese locale that gives Wine code page 932. Usage: setup.sh [bench]
 set -e
-pkgs="cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick googletest libicu-dev"
+pkgs="cmake make g++ clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick googletest libicu-dev"
 [ "$1" = bench ] && pkgs="$pkgs libbenchmark-dev"
 missing=
 for p in $pkgs; do
