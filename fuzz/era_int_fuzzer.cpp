@@ -1,9 +1,11 @@
 // Every int entry point of the era core with ints from the whole range:
 // the calendar checks, the era record, date values, the display texts of
-// dates and of notification rules, and the era date. Each result is held
-// against the plain calendar of calendar_model.h.
+// dates, of periodic rules and of notification rules, and the era date.
+// Each result is held against the plain calendar of calendar_model.h and
+// the wording the texts must have.
 #include "calendar_model.h"
 #include "era/era_core.h"
+#include "era/rule_wording.h"
 #include "era_file_model.h"
 #include "fuzz_check.h"
 #include "fuzz_int_source.h"
@@ -193,6 +195,40 @@ void CheckNotificationTexts(FuzzedDataProvider& fdp)
                    "FromSettingNotifyAndInterval" + Ints({bNotify, nInterval, m, d}));
 }
 
+void CheckRuleWording(FuzzedDataProvider& fdp)
+{
+    const int nInterval = ZelFuzzInt(fdp), m = ZelFuzzInt(fdp), d = ZelFuzzInt(fdp);
+    const int bNotify = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange(0, 1) : ZelFuzzInt(fdp);
+    const std::string strBefore = fdp.ConsumeRandomLengthString(8).c_str();
+    const std::string what = Ints({nInterval, m, d});
+
+    // The rule text field's wording; an interval of 0 leaves the text alone.
+    std::string expected;
+    if (nInterval == 0)
+        expected = strBefore;
+    else if (nInterval == -1)
+        expected = "毎年" + std::to_string(m) + "月" + std::to_string(d) + "日";
+    else if (nInterval >= 2)
+        expected = std::to_string(nInterval) + "ヶ月に1回の" + std::to_string(d) + "日";
+    else if (nInterval == 1)
+        expected = "毎月" + std::to_string(d) + "日";
+    else
+        expected = "毎月1日";
+    CString str(strBefore.c_str());
+    ZelWordRule(nInterval, m, d, str);
+    ZEL_FUZZ_CHECK(Text(str) == expected, "ZelWordRule" + what + " from " + ZelFuzzQuote(strBefore));
+
+    // The notification sentence from plain ints: the wording above with に
+    // for intervals -1 and 1 to 12 only.
+    std::string sentence = "通知しない";
+    if (bNotify) {
+        const bool bWorded = nInterval == -1 || (nInterval >= 1 && nInterval <= 12);
+        sentence = (bWorded ? expected + "に" : "") + "通知する";
+    }
+    ZEL_FUZZ_CHECK(Text(ZelNotifySentence(bNotify, nInterval, m, d)) == sentence,
+                   "ZelNotifySentence" + Ints({bNotify, nInterval, m, d}));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -206,13 +242,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider fdp(data, size);
     for (int nStep = 0; nStep < 64 && fdp.remaining_bytes() > 0; ++nStep) {
-        switch (fdp.ConsumeIntegralInRange(0, 5)) {
+        switch (fdp.ConsumeIntegralInRange(0, 6)) {
         case 0: CheckDayMaxAndRanges(fdp); break;
         case 1: CheckEraRecord(fdp); break;
         case 2: CheckTextChecks(fdp); break;
         case 3: CheckDateValueFromDays(fdp); break;
         case 4: CheckDisplayTexts(fdp); break;
-        default: CheckNotificationTexts(fdp); break;
+        case 5: CheckNotificationTexts(fdp); break;
+        default: CheckRuleWording(fdp); break;
         }
     }
     return 0;
