@@ -1,6 +1,8 @@
 #include "controls/host_signals.h"
 #include "controls/zel_messages.h"
 
+#include "afx_text_win.h"
+
 CZelNamedFlag::CZelNamedFlag(const char* pszName)
 {
     m_hMutex = ::CreateMutexA(nullptr, TRUE, pszName);
@@ -44,7 +46,7 @@ int ZelMessageBox(CWnd* pOwner, const char* pszText, UINT nIcon, bool bDisableMa
 {
     if (bDisableMain)
         ZelEnableMainWindow(FALSE);
-    int nResult = ::MessageBoxA(pOwner ? pOwner->m_hWnd : nullptr, pszText, ZEL_CAPTION, nIcon);
+    int nResult = AfxMessageBoxOwned(pOwner ? pOwner->m_hWnd : nullptr, pszText, ZEL_CAPTION, nIcon);
     if (bDisableMain)
         ZelEnableMainWindow(TRUE);
     return nResult;

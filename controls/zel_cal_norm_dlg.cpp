@@ -5,6 +5,8 @@
 #include "controls/zel_messages.h"
 #include "module/zel_module.h"
 
+#include "afx_text_win.h"
+
 BEGIN_MESSAGE_MAP(CZelCalNormDlg, CZelFullDateFrame)
     ON_EN_KILLFOCUS(IDC_YEAR_EDIT, OnKillfocusYearEdit)
     ON_EN_KILLFOCUS(IDC_MONTH_EDIT, OnKillfocusMonthEdit)
@@ -78,11 +80,14 @@ BOOL CZelCalNormDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+// Numeric and not a letter, byte by byte of the Shift_JIS text: only the
+// digits 0-9 pass (a byte of a double-byte character never does), whatever
+// the system code page.
 static bool HoldsDigitsOnly(const CString& strText)
 {
     for (int i = 0; i < strText.GetLength(); ++i) {
         const CHAR c = strText.GetAt(i);
-        if (!::IsCharAlphaNumericA(c) || ::IsCharAlphaA(c))
+        if (c < '0' || c > '9')
             return false;
     }
     return true;
@@ -111,7 +116,7 @@ void CZelCalNormDlg::FilterTyping(HWND hField)
         return;
     }
     ZelMessageBox(this, ZEL_MSG_ENTER_NUMBER, MB_ICONINFORMATION, false);
-    ::SetWindowTextA(hField, *pAccepted);
+    AfxSetWindowText(hField, *pAccepted);
     ::SendMessageA(hField, EM_SETSEL, 0, -1);
     ::SetFocus(hField);
 }

@@ -65,11 +65,13 @@ protected:
             CRect label(6, y + 2, 146, y + 11), place(150, y, 0, 0);
             ::MapDialogRect(m_hWnd, label);
             ::MapDialogRect(m_hWnd, place);
-            HWND hLabel = ::CreateWindowExA(0, "STATIC", m_rows[i]->Label(), WS_CHILD | WS_VISIBLE, label.left,
+            HWND hLabel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, label.left,
                                             label.top, label.Width(), label.Height(), m_hWnd,
                                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_ROW_LABEL_FIRST + i)),
                                             ::GetModuleHandleA(nullptr), nullptr);
             ::SendMessageA(hLabel, WM_SETFONT, ::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), TRUE);
+            // The framework's text call: right under any system code page.
+            CWnd::FromHandle(hLabel)->SetWindowText(m_rows[i]->Label());
             CZelDateFrame& ctrl = m_rows[i]->Control();
             CRect rc;
             ctrl.GetWindowRect(rc);
@@ -214,11 +216,13 @@ protected:
 
     void Log(const CString& line)
     {
+        // Through the framework's text calls, right under any code page.
+        CString text;
+        GetDlgItemText(IDC_LOG, text);
+        SetDlgItemText(IDC_LOG, text + line + "\r\n");
         HWND hLog = ::GetDlgItem(m_hWnd, IDC_LOG);
-        int n = ::GetWindowTextLengthA(hLog);
-        ::SendMessageA(hLog, EM_SETSEL, n, n);
-        CString text = line + "\r\n";
-        ::SendMessageA(hLog, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(text)));
+        ::SendMessageW(hLog, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+        ::SendMessageW(hLog, EM_SCROLLCARET, 0, 0);
     }
 
     std::vector<std::unique_ptr<GallerySample>> m_rows;
@@ -248,8 +252,12 @@ VOID CALLBACK ExitTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
 VOID CALLBACK CloseModalTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
 {
     ::KillTimer(hWnd, kCloseModalTimer);
-    if (HWND hRule = ::FindWindowA(nullptr, kRuleDialogCaption))
-        ::PostMessageA(hRule, WM_COMMAND, IDCANCEL, 0);
+    CString caption;
+    HWND hActive = ::GetActiveWindow();
+    if (hActive != nullptr)
+        CWnd::FromHandle(hActive)->GetWindowText(caption);
+    if (hActive != nullptr && caption == kRuleDialogCaption)
+        ::PostMessageA(hActive, WM_COMMAND, IDCANCEL, 0);
     // The date dialog has no caption: Escape in it, as a user would.
     else if (::GetActiveWindow() != hWnd && ::GetFocus() != nullptr)
         ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);

@@ -4,6 +4,8 @@
 #include "periodic/zel_reg_set_dlg.h"
 #include "resources/resource.h"
 
+#include "afx_text_win.h"
+
 BEGIN_MESSAGE_MAP(CZelStrEdit, CEdit)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_SETFOCUS()
@@ -38,7 +40,7 @@ void CZelStrEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
         CString strText;
         CnvRegStr(m_nInterval, m_nMonth, m_nDay, strText);
         if (HWND hParent = ::GetParent(m_hWnd))
-            ::SetDlgItemTextA(hParent, IDC_STR_EDIT, strText);
+            AfxSetWindowText(::GetDlgItem(hParent, IDC_STR_EDIT), strText);
     }
     CEdit::OnLButtonDblClk(nFlags, point);
 }

@@ -4,6 +4,7 @@
 #include "afxwin.h"
 #include "afx_state_win.h"
 
+#include <exception>
 #include <memory>
 
 AfxThreadState& AfxGetThreadState()
@@ -25,13 +26,52 @@ CWnd* AfxGetMainWnd()
     return AfxGetThread()->m_pMainWnd;
 }
 
+AfxCurrentMessageScope::AfxCurrentMessageScope(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    : m_saved(AfxGetThreadState().current)
+{
+    AfxGetThreadState().current = AfxCurrentMessage{hWnd, message, wParam, lParam};
+}
+
+AfxCurrentMessageScope::~AfxCurrentMessageScope() { AfxGetThreadState().current = m_saved; }
+
+LRESULT AfxReportBoundaryException(const char* pszWhere, HWND hWnd, UINT message)
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        TRACE("%s: exception while handling message 0x%04X of window %p: %s\n", pszWhere, message,
+              static_cast<void*>(hWnd), e.what());
+    } catch (...) {
+        TRACE("%s: exception while handling message 0x%04X of window %p\n", pszWhere, message,
+              static_cast<void*>(hWnd));
+    }
+    switch (message) {
+    case WM_NCCREATE:
+        return FALSE;  // the window is not made
+    case WM_CREATE:
+        return -1;
+    case WM_PAINT:
+        // Left invalid, the window would be sent WM_PAINT without end.
+        if (hWnd != nullptr)
+            ::ValidateRect(hWnd, nullptr);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
 BOOL CWinThread::PumpMessage()
 {
-    if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
+    // Wide throughout, so text in messages never passes the system code page.
+    if (!::GetMessageW(&m_msgCur, nullptr, 0, 0))
         return FALSE;
-    if (!PreTranslateMessage(&m_msgCur)) {
+    // Pre-translation runs handlers outside any window procedure; when one
+    // fails, the message goes on to its window as an untranslated one.
+    const LRESULT bTranslated = AfxCallAtBoundary("PreTranslateMessage", m_msgCur.hwnd, m_msgCur.message,
+                                                  [this] { return static_cast<LRESULT>(PreTranslateMessage(&m_msgCur)); });
+    if (!bTranslated) {
         ::TranslateMessage(&m_msgCur);
-        ::DispatchMessageA(&m_msgCur);
+        ::DispatchMessageW(&m_msgCur);
     }
     return TRUE;
 }

@@ -283,8 +283,6 @@ public:
     // Applies the template's initial data (list items) from the resource.
     BOOL ExecuteDlgInit(UINT nIDTemplate);
 
-    UINT m_nIDHelp = 0;
-
 protected:
     UINT m_nIDTemplate = 0;
     CWnd* m_pParentWnd = nullptr;
@@ -292,7 +290,6 @@ protected:
     int m_nModalResult = -1;
 
     static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,6 @@
 // Thin wrappers of the standard controls and of GDI objects.
 #include "afxwin.h"
+#include "afx_text_win.h"
 
 #include <vector>
 
@@ -16,7 +17,8 @@ DWORD CEdit::GetSel() const { return static_cast<DWORD>(::SendMessageA(m_hWnd, E
 
 void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo)
 {
-    ::SendMessageA(m_hWnd, EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
+    const std::wstring text = AfxWideFromText(lpszNewText);
+    ::SendMessageW(m_hWnd, EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly)
@@ -34,32 +36,46 @@ int CComboBox::SetCurSel(int nSelect)
 
 int CComboBox::AddString(LPCSTR lpszString)
 {
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+    const std::wstring text = AfxWideFromText(lpszString);
+    return static_cast<int>(::SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 void CComboBox::ResetContent() { ::SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0); }
 
-int CComboBox::GetLBTextLen(int nIndex) const
-{
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0));
-}
-
-int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
-{
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
-                                           reinterpret_cast<LPARAM>(lpszText)));
-}
-
-void CComboBox::GetLBText(int nIndex, CString& rString) const
+// An item's text read wide and converted; FALSE for an index out of range.
+static BOOL ReadItemText(HWND hCombo, int nIndex, CString& rString)
 {
     rString.Empty();
-    int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR)
-        return;
-    std::vector<char> buf(static_cast<size_t>(nLen) + 1, '\0');
-    GetLBText(nIndex, buf.data());
-    rString = buf.data();
+    const LRESULT nWide = ::SendMessageW(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0);
+    if (nWide == CB_ERR)
+        return FALSE;
+    std::vector<wchar_t> buf(static_cast<size_t>(nWide) + 1, L'\0');
+    const LRESULT nRead =
+        ::SendMessageW(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(buf.data()));
+    if (nRead == CB_ERR)
+        return FALSE;
+    rString = AfxTextFromWide(buf.data(), static_cast<int>(nRead));
+    return TRUE;
 }
+
+// Lengths and texts in bytes of code page 932, as the narrow list gives them.
+int CComboBox::GetLBTextLen(int nIndex) const
+{
+    CString strText;
+    return ReadItemText(m_hWnd, nIndex, strText) ? strText.GetLength() : CB_ERR;
+}
+
+// The buffer holds GetLBTextLen(nIndex) + 1 bytes at least, as the list's own
+// message asks.
+int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
+{
+    CString strText;
+    if (!ReadItemText(m_hWnd, nIndex, strText))
+        return CB_ERR;
+    return AfxCopyText(strText, lpszText, strText.GetLength() + 1);
+}
+
+void CComboBox::GetLBText(int nIndex, CString& rString) const { ReadItemText(m_hWnd, nIndex, rString); }
 
 BOOL CComboBox::GetDroppedState() const
 {

@@ -2,6 +2,7 @@
 // template's initial data.
 #include "afxwin.h"
 #include "afx_state_win.h"
+#include "afx_text_win.h"
 
 #include <cstring>
 #include <string>
@@ -34,15 +35,15 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     CDialog* pDlg = reinterpret_cast<CDialog*>(lParam);
     if (pDlg == nullptr || !pDlg->SubclassWindow(hWnd))
         return FALSE;
-    AfxThreadState& state = AfxGetThreadState();
-    const AfxCurrentMessage saved = state.current;
-    state.current = AfxCurrentMessage{hWnd, message, wParam, lParam};
-    BOOL bResult = pDlg->OnInitDialog();
-    state.current = saved;
-    return bResult;
+    return AfxCallAtBoundary("AfxDlgProc", hWnd, message, [&] {
+        AfxCurrentMessageScope current(hWnd, message, wParam, lParam);
+        return static_cast<LRESULT>(pDlg->OnInitDialog());
+    });
 }
 
-static LPCDLGTEMPLATEA LoadDialogTemplate(UINT nIDTemplate, HINSTANCE& hInst)
+// Dialogs are made with the wide calls, so the UTF-16 texts of the template
+// reach the windows as they are.
+static LPCDLGTEMPLATEW LoadDialogTemplate(UINT nIDTemplate, HINSTANCE& hInst)
 {
     LPCSTR name = MAKEINTRESOURCEA(nIDTemplate);
     hInst = AfxFindResourceHandle(name, reinterpret_cast<LPCSTR>(RT_DIALOG));
@@ -50,7 +51,7 @@ static LPCDLGTEMPLATEA LoadDialogTemplate(UINT nIDTemplate, HINSTANCE& hInst)
     if (hRes == nullptr)
         return nullptr;
     HGLOBAL hData = ::LoadResource(hInst, hRes);
-    return hData ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hData)) : nullptr;
+    return hData ? static_cast<LPCDLGTEMPLATEW>(::LockResource(hData)) : nullptr;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
@@ -58,13 +59,13 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDTemplate = nIDTemplate;
     m_pParentWnd = pParentWnd;
     HINSTANCE hInst = nullptr;
-    LPCDLGTEMPLATEA pTemplate = LoadDialogTemplate(nIDTemplate, hInst);
+    LPCDLGTEMPLATEW pTemplate = LoadDialogTemplate(nIDTemplate, hInst);
     if (pTemplate == nullptr)
         return FALSE;
     HWND hParent = pParentWnd ? pParentWnd->m_hWnd : nullptr;
     if (hParent == nullptr && AfxGetMainWnd() != nullptr)
         hParent = AfxGetMainWnd()->m_hWnd;
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, pTemplate, hParent, &CDialog::AfxDlgProc,
+    HWND hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hParent, &CDialog::AfxDlgProc,
                                              reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr) {
         Detach();
@@ -88,7 +89,7 @@ static HWND ModalOwner(CWnd* pParentWnd)
 INT_PTR CDialog::DoModal()
 {
     HINSTANCE hInst = nullptr;
-    LPCDLGTEMPLATEA pTemplate = LoadDialogTemplate(m_nIDTemplate, hInst);
+    LPCDLGTEMPLATEW pTemplate = LoadDialogTemplate(m_nIDTemplate, hInst);
     if (pTemplate == nullptr)
         return -1;
 
@@ -101,7 +102,7 @@ INT_PTR CDialog::DoModal()
 
     m_bInModalLoop = TRUE;
     m_nModalResult = -1;
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, pTemplate, hOwner, &CDialog::AfxDlgProc,
+    HWND hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hOwner, &CDialog::AfxDlgProc,
                                              reinterpret_cast<LPARAM>(this));
     if (hWnd != nullptr && m_bInModalLoop) {
         if (!::IsWindowVisible(hWnd))
@@ -170,14 +171,12 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     return TRUE;
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) { return CWnd::OnCommand(wParam, lParam); }
-
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (m_hWnd == nullptr)
         return FALSE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
-        return ::IsDialogMessageA(m_hWnd, pMsg);
+        return ::IsDialogMessageW(m_hWnd, pMsg);
     return FALSE;
 }
 
@@ -209,15 +208,15 @@ BOOL CDialog::ExecuteDlgInit(UINT nIDTemplate)
         p += 8;
         if (static_cast<size_t>(pEnd - p) < dwLen)
             return FALSE;
-        std::string text(reinterpret_cast<const char*>(p), dwLen);
-        text = text.c_str();  // up to the terminating zero
+        // Up to the terminating zero; the items are in code page 932.
+        const std::wstring text = AfxWideFromText(std::string(reinterpret_cast<const char*>(p), dwLen).c_str());
         p += dwLen;
         if (nMsg == kWin16AddString)
             nMsg = CB_ADDSTRING;
         else if (nMsg == kWin16LbAddString)
             nMsg = LB_ADDSTRING;
         if (nMsg == CB_ADDSTRING || nMsg == LB_ADDSTRING)
-            ::SendDlgItemMessageA(m_hWnd, nIDC, nMsg, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            ::SendDlgItemMessageW(m_hWnd, nIDC, nMsg, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     return TRUE;
 }

@@ -1,8 +1,7 @@
 // CWnd: a window object over a Win32 window, with message-map dispatch.
 #include "afxwin.h"
 #include "afx_state_win.h"
-
-#include <vector>
+#include "afx_text_win.h"
 
 // ---- handle maps ---------------------------------------------------------------
 
@@ -58,8 +57,10 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!Attach(hWnd))
         return FALSE;
+    // Set with the wide call: the window then gets its messages, text
+    // included, in UTF-16.
     m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
     return TRUE;
 }
 
@@ -74,7 +75,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 HWND CWnd::UnsubclassWindow()
 {
     if (m_hWnd != nullptr && m_pfnSuper != nullptr)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     return Detach();
 }
@@ -93,8 +94,11 @@ CWnd::~CWnd()
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext*)
 {
-    HWND hWnd = ::CreateWindowExA(0, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top,
+    // A class given by atom stays an atom; a name is converted like any text.
+    const std::wstring className = IS_INTRESOURCE(lpszClassName) ? std::wstring() : AfxWideFromText(lpszClassName);
+    LPCWSTR pszClass = IS_INTRESOURCE(lpszClassName) ? reinterpret_cast<LPCWSTR>(lpszClassName) : className.c_str();
+    HWND hWnd = ::CreateWindowExW(0, pszClass, AfxWideFromText(lpszWindowName).c_str(), dwStyle, rect.left,
+                                  rect.top, rect.right - rect.left, rect.bottom - rect.top,
                                   pParentWnd ? pParentWnd->m_hWnd : nullptr,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
                                   AfxGetInstanceHandle(), nullptr);
@@ -108,31 +112,26 @@ BOOL CWnd::DestroyWindow()
 
 // ---- child items ---------------------------------------------------------------
 
-// The whole text of a window, however long.
-static void ReadWindowText(HWND hWnd, CString& rString)
-{
-    const int nLen = ::GetWindowTextLengthA(hWnd);
-    std::vector<char> buf(static_cast<size_t>(nLen) + 1, '\0');
-    ::GetWindowTextA(hWnd, buf.data(), nLen + 1);
-    rString = buf.data();
-}
-
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 
 int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
 {
-    return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
+    return AfxCopyText(AfxGetWindowText(::GetDlgItem(m_hWnd, nID)), lpStr, nMaxCount);
 }
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
     rString.Empty();
     if (HWND hItem = ::GetDlgItem(m_hWnd, nID))
-        ReadWindowText(hItem, rString);
+        rString = AfxGetWindowText(hItem);
     return rString.GetLength();
 }
 
-void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
+void CWnd::SetDlgItemText(int nID, LPCSTR lpszString)
+{
+    if (HWND hItem = ::GetDlgItem(m_hWnd, nID))
+        AfxSetWindowText(hItem, lpszString);
+}
 
 UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
 {
@@ -189,14 +188,14 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
-void CWnd::SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+void CWnd::SetWindowText(LPCSTR lpszString) { AfxSetWindowText(m_hWnd, lpszString); }
 
 int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
 {
-    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    return AfxCopyText(AfxGetWindowText(m_hWnd), lpszStringBuf, nMaxCount);
 }
 
-void CWnd::GetWindowText(CString& rString) const { ReadWindowText(m_hWnd, rString); }
+void CWnd::GetWindowText(CString& rString) const { rString = AfxGetWindowText(m_hWnd); }
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
@@ -214,7 +213,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+    return AfxMessageBoxOwned(m_hWnd, lpszText, lpszCaption, nType);
 }
 
 // ---- message handling ------------------------------------------------------------
@@ -224,8 +223,8 @@ BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_pfnSuper != nullptr)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()
@@ -280,19 +279,21 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 {
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
-    AfxThreadState& state = AfxGetThreadState();
-    const AfxCurrentMessage saved = state.current;
-    state.current = AfxCurrentMessage{hWnd, message, wParam, lParam};
-    LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
-    state.current = saved;
+    LRESULT lResult = AfxCallAtBoundary("AfxWndProc", hWnd, message, [&] {
+        AfxCurrentMessageScope current(hWnd, message, wParam, lParam);
+        return pWnd->WindowProc(message, wParam, lParam);
+    });
 
     if (message == WM_NCDESTROY) {
         // The window is gone: the object lets go of it.
         pWnd->m_pfnSuper = nullptr;
         pWnd->Detach();
-        pWnd->PostNcDestroy();
+        AfxCallAtBoundary("PostNcDestroy", hWnd, message, [pWnd] {
+            pWnd->PostNcDestroy();
+            return LRESULT{0};
+        });
     }
     return lResult;
 }

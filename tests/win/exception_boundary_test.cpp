@@ -1,0 +1,111 @@
+// No C++ exception crosses the window system: a handler that throws is
+// reported and its message given the safe result, and the next message is
+// handled as usual.
+#include "window_test.h"
+
+#include <stdexcept>
+
+#include "modal_script.h"
+#include "test_host_ids.h"
+
+namespace {
+
+// A test-only control whose double-click handler throws.
+class CThrowingWnd : public CWnd {
+public:
+    int m_nFocus = 0;
+    bool m_bThrowOnDestroy = false;
+
+protected:
+    void OnLButtonDblClk(UINT, CPoint) { throw std::runtime_error("double-click handler failed"); }
+    void OnSetFocus(CWnd* pOld)
+    {
+        ++m_nFocus;
+        CWnd::OnSetFocus(pOld);
+    }
+    void OnDestroy()
+    {
+        if (m_bThrowOnDestroy)
+            throw 42;  // not even a std::exception
+        CWnd::OnDestroy();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETFOCUS()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+// A dialog whose start and whose F3 key throw; F2 ends it.
+class CThrowingDlg : public CDialog {
+public:
+    CThrowingDlg() : CDialog(IDD_FRAMEWORK_DLG) {}
+    int m_nKeys = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        throw std::logic_error("start failed");
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN) {
+            ++m_nKeys;
+            if (pMsg->wParam == VK_F3)
+                throw std::runtime_error("key handler failed");
+            if (pMsg->wParam == VK_F2) {
+                EndDialog(IDC_FW_BUTTON);
+                return TRUE;
+            }
+        }
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+};
+
+using ExceptionBoundaryTest = WindowTest;
+
+TEST_F(ExceptionBoundaryTest, AThrowingHandlerGetsTheSafeResultAndTheNextMessageIsHandled)
+{
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.Create("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 80, 100, 100), host.Dialog(),
+                           77, nullptr));
+    // Sent and posted: both come back, and the window goes on working.
+    EXPECT_EQ(::SendMessageW(wnd.m_hWnd, WM_LBUTTONDBLCLK, 0, 0), 0);
+    ::PostMessageW(wnd.m_hWnd, WM_LBUTTONDBLCLK, 0, 0);
+    TestHost::Pump();
+    TestHost::Focus(wnd.m_hWnd);
+    EXPECT_EQ(wnd.m_nFocus, 1);
+    EXPECT_EQ(::GetFocus(), wnd.m_hWnd) << "the default processing of the next message ran";
+    // The message being handled was put back after the throw: Default() of a
+    // later message works on that message.
+    ::SetWindowTextW(wnd.m_hWnd, L"42");
+    EXPECT_EQ(TestHost::Text(wnd.m_hWnd), "42");
+
+    // A throw while the window goes: the object still lets go of it.
+    wnd.m_bThrowOnDestroy = true;
+    const HWND hWnd = wnd.m_hWnd;
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+}
+
+TEST_F(ExceptionBoundaryTest, AThrowingStartOrKeyLeavesTheModalLoopRunning)
+{
+    AfxSetResourceHandle(::GetModuleHandleA(nullptr));
+    CThrowingDlg dlg;
+    ModalScript script([](HWND hDlg) {
+        HWND hEdit = ::GetDlgItem(hDlg, IDC_FW_EDIT);
+        ::PostMessageW(hEdit, WM_KEYDOWN, VK_F3, 1);
+        ::PostMessageW(hEdit, WM_KEYDOWN, VK_F2, 1);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDC_FW_BUTTON);
+    EXPECT_EQ(dlg.m_nKeys, 2);
+    EXPECT_EQ(script.Runs(), 1);
+    EXPECT_TRUE(::IsWindowEnabled(host.MainWindow()));
+}
+
+}  // namespace
