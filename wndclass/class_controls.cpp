@@ -40,8 +40,15 @@ void ReadMonthDay(const COleDateTime& date, ZELCALVALUE& v)
     v.nRuleDay = bValid ? date.GetDay() : 0;
 }
 
-void ReadValue(CZelCalNorm& c, ZELCALVALUE& v) { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay); }
-void ReadValue(CZelCalNormCal& c, ZELCALVALUE& v) { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay); }
+// The two full-date classes (a date and nothing else).
+template <class T>
+concept FullDateOnly = requires(T& c, int& n) { c.GetChoiceData(n, n, n, n); };
+
+template <FullDateOnly T>
+void ReadValue(T& c, ZELCALVALUE& v)
+{
+    c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
+}
 void ReadValue(CZelCalBirth& c, ZELCALVALUE& v) { c.GetChoiceData(v.nDiv, v.nYear); }
 void ReadValue(CZelCalBirthNotify& c, ZELCALVALUE& v) { c.GetChoiceData(v.nDiv, v.nYear, v.bNotify); }
 void ReadValue(CZelCalNormNotify& c, ZELCALVALUE& v)
@@ -71,14 +78,8 @@ void ReadValue(CZelCalRegNotNotify& c, ZELCALVALUE& v)
     ReadMonthDay(date, v);
 }
 
-bool WriteValue(CZelCalNorm& c, const ZELCALVALUE& v)
-{
-    if (!FullDateTaken(v))
-        return false;
-    c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
-    return true;
-}
-bool WriteValue(CZelCalNormCal& c, const ZELCALVALUE& v)
+template <FullDateOnly T>
+bool WriteValue(T& c, const ZELCALVALUE& v)
 {
     if (!FullDateTaken(v))
         return false;

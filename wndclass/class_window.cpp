@@ -163,13 +163,18 @@ void ClassWindow::RouteKey(WPARAM ticket)
         return;
     // The neighbours as the host's tab order stands now.
     RefreshNeighbours();
-    for (HWND hWnd = msg.hwnd; hWnd != nullptr && hWnd != m_hWnd; hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && pWnd->PreTranslateMessage(&msg))
-            return;
+    // As the framework's pump: wide, and a pre-translation that fails leaves
+    // the key to its window instead of losing it.
+    try {
+        for (HWND hWnd = msg.hwnd; hWnd != nullptr && hWnd != m_hWnd; hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
+            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+            if (pWnd != nullptr && pWnd->PreTranslateMessage(&msg))
+                return;
+        }
+    } catch (...) {
     }
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
 }
 
 LRESULT ClassWindow::GetValue(LPARAM lParam)

@@ -56,7 +56,7 @@ KeyRouteUser::KeyRouteUser()
 {
     RouteState& state = State();
     if (state.nUsers++ == 0)
-        state.hHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
+        state.hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
 }
 
 KeyRouteUser::~KeyRouteUser()
