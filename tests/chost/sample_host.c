@@ -1,6 +1,5 @@
-/* A small C host of ZelCalCtrl: one date control between two fields of a
- * dialog. It shows a date as an era year, prints each change the control
- * reports and prints the date chosen when the dialog closes with OK.
+/* A small C host of ZelCalCtrl: one date control between two fields of a dialog. It shows a date
+ * as an era year, prints each change the control reports and the date chosen when OK closes it.
  * Run with any argument, it types a 5 into the day field and closes itself. */
 #include <stdio.h>
 #include <windows.h>
@@ -15,15 +14,10 @@ static void PrintValue(const char* pszWhat, const ZELCALVALUE* pValue)
 
 static INT_PTR CALLBACK SampleProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    ZELCALVALUE value;
+    /* nDiv 0: shown as 平成14 */
+    ZELCALVALUE value = {.cbSize = sizeof(ZELCALVALUE), .nDiv = 0, .nYear = 2002, .nMonth = 4, .nDay = 7};
     switch (message) {
     case WM_INITDIALOG:
-        ZeroMemory(&value, sizeof value);
-        value.cbSize = sizeof value;
-        value.nDiv = 0; /* shown as 平成14 */
-        value.nYear = 2002;
-        value.nMonth = 4;
-        value.nDay = 7;
         SendDlgItemMessageW(hDlg, IDC_BIRTHDAY, ZCM_SETVALUE, 0, (LPARAM)&value);
         if (lParam != 0)
             SetTimer(hDlg, 1, 100, NULL);
@@ -44,7 +38,6 @@ static INT_PTR CALLBACK SampleProc(HWND hDlg, UINT message, WPARAM wParam, LPARA
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            value.cbSize = sizeof value;
             if (LOWORD(wParam) == IDOK &&
                 SendDlgItemMessageW(hDlg, IDC_BIRTHDAY, ZCM_GETVALUE, 0, (LPARAM)&value))
                 PrintValue("chosen", &value);
