@@ -1,43 +1,28 @@
-// The date-text parser and the whole-date test against the reading of
-// date_text_model.h, over the built-in era table and over random tables
-// (names that begin other names, repeated names, any years), with texts
-// composed as the controls compose them and with any bytes.
-#include "date_text_model.h"
+// The date-text parser and the whole-date test against models.h, over the
+// built-in era table and random tables (names that begin other names, repeated
+// names, any years), with texts composed as the controls do and any bytes.
 #include "era/date_text_parser.h"
-#include "era_table_rows.h"
 #include "fuzz_check.h"
 #include "fuzz_int_source.h"
-
-#include <string>
-#include <vector>
 
 namespace {
 
 const char* const kNames[] = {"西暦", "平成", "昭和", "大正", "明治", "平", "平成平成", "表", "1", ""};
 
-void AddEra(CArray<CZelEra, CZelEra&>& table, int nDiv, const std::string& strName, int nStart, int nEnd)
-{
-    CZelEra era;
-    era.SetEraInfo(nDiv, strName.c_str(), nStart, nEnd);
-    table.Add(era);
-}
+const char* AnyName(FuzzedDataProvider& fdp) { return kNames[fdp.ConsumeIntegralInRange<std::size_t>(0, std::size(kNames) - 1)]; }
 
+// The built-in table, or up to six random records.
 void MakeTable(FuzzedDataProvider& fdp, CArray<CZelEra, CZelEra&>& table)
 {
-    if (fdp.ConsumeBool()) {
-        AddEra(table, 1, "西暦", 0, 0);
-        AddEra(table, 0, "平成", 1989, 0);
-        AddEra(table, 0, "昭和", 1926, 1988);
-        AddEra(table, 0, "大正", 1912, 1925);
-        AddEra(table, 0, "明治", 1868, 1911);
-        return;
-    }
-    const int nRecords = fdp.ConsumeIntegralInRange(0, 6);
-    for (int i = 0; i < nRecords; ++i) {
+    if (fdp.ConsumeBool())
+        CZelCalCtrlCom().BuiltInTable(table);
+    for (int i = table.GetSize() ? 0 : fdp.ConsumeIntegralInRange(0, 6); i > 0; --i) {
+        CZelEra era;
         const int nDiv = fdp.ConsumeIntegralInRange(0, 3) == 0 ? 1 : 0;
-        const std::string strName = kNames[fdp.ConsumeIntegralInRange<std::size_t>(0, std::size(kNames) - 1)];
+        const char* pszName = AnyName(fdp);
         const int nStart = ZelFuzzInt(fdp);
-        AddEra(table, nDiv, strName, nStart, ZelFuzzInt(fdp));
+        era.SetEraInfo(nDiv, pszName, nStart, ZelFuzzInt(fdp));
+        table.Add(era);
     }
 }
 
@@ -53,29 +38,20 @@ std::string NumberText(FuzzedDataProvider& fdp)
     }
 }
 
-std::string EraText(FuzzedDataProvider& fdp)
-{
-    return fdp.ConsumeIntegralInRange(0, 7) == 0 ? fdp.ConsumeRandomLengthString(6).c_str()
-                                                 : kNames[fdp.ConsumeIntegralInRange<std::size_t>(0, std::size(kNames) - 1)];
-}
-
+// A text read gives its day at midnight; a refused one leaves the date as it was.
 void CheckParse(const std::string& text, CArray<CZelEra, CZelEra&>& table, const std::vector<ZelModelEra>& eras)
 {
     const COleDateTime before(2001, 2, 3, 4, 5, 6);
     COleDateTime dt = before;
-    ZelModelDate expected{};
-    const bool bExpected = ZelModelParseDateText(text, eras, expected);
-    const BOOL bRead = ZelParseDateText(text.c_str(), table, dt);
-    const std::string what = "text " + ZelFuzzQuote(text) + " table " + ZelModelDescribe(eras);
-    ZEL_FUZZ_CHECK((bRead != FALSE) == bExpected, what + (bRead ? " read" : " refused"));
-    if (bExpected) {
-        ZEL_FUZZ_CHECK(dt.GetYear() == expected.nYear && dt.GetMonth() == expected.nMonth &&
-                           dt.GetDay() == expected.nDay && dt.GetHour() == 0 && dt.GetMinute() == 0,
-                       what + " read as " + std::to_string(dt.GetYear()) + "/" + std::to_string(dt.GetMonth()) +
-                           "/" + std::to_string(dt.GetDay()));
-    } else {
-        ZEL_FUZZ_CHECK(dt == before, what + " changed the date");
-    }
+    ZelModelDate date{};
+    const std::string expected = ZelModelParseDateText(text, eras, date)
+        ? std::to_string(date.nYear) + "/" + std::to_string(date.nMonth) + "/" + std::to_string(date.nDay) + " 0:0"
+        : "refused";
+    const bool bRead = ZelParseDateText(text.c_str(), table, dt) != FALSE;
+    const std::string got = !bRead && dt == before ? "refused"
+        : std::to_string(dt.GetYear()) + "/" + std::to_string(dt.GetMonth()) + "/" + std::to_string(dt.GetDay()) +
+              " " + std::to_string(dt.GetHour()) + ":" + std::to_string(dt.GetMinute()) + (bRead ? "" : " refused");
+    ZEL_FUZZ_CHECK(got == expected, ZelFuzzQuote(text) + " gave " + got + ", table " + ZelFuzzDescribe(eras));
 }
 
 }  // namespace
@@ -86,27 +62,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CArray<CZelEra, CZelEra&> table;
     MakeTable(fdp, table);
     const std::vector<ZelModelEra> eras = ZelFuzzRowsOf(table);
-
     for (int nStep = 0; nStep < 16 && fdp.remaining_bytes() > 0; ++nStep) {
-        const std::string strEra = EraText(fdp);
-        const std::string strYear = NumberText(fdp), strMonth = NumberText(fdp), strDay = NumberText(fdp);
+        const std::string era = fdp.ConsumeIntegralInRange(0, 7) == 0 ? fdp.ConsumeRandomLengthString(6).c_str() : AnyName(fdp);
+        const std::string y = NumberText(fdp), m = NumberText(fdp), d = NumberText(fdp);
         switch (fdp.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            CheckParse((strEra == "西暦" ? "" : strEra) + strYear + "/" + strMonth + "/" + strDay, table, eras);
-            break;
-        case 1:
-            CheckParse(fdp.ConsumeRandomLengthString(24).c_str(), table, eras);
-            break;
-        default: {
-            const ZelDateFault fault = ZelTestDateTexts(strEra.c_str(), strYear.c_str(), strMonth.c_str(),
-                                                        strDay.c_str(), table);
-            const ZelModelDateFault expected = ZelModelTestDateTexts(strEra, strYear, strMonth, strDay, eras);
-            ZEL_FUZZ_CHECK(static_cast<int>(fault) == static_cast<int>(expected),
-                           "ZelTestDateTexts " + ZelFuzzQuote(strEra) + " " + ZelFuzzQuote(strYear) + " " +
-                               ZelFuzzQuote(strMonth) + " " + ZelFuzzQuote(strDay) + " gave " +
-                               std::to_string(fault) + " table " + ZelModelDescribe(eras));
-            break;
-        }
+        case 0: CheckParse((era == "西暦" ? "" : era) + y + "/" + m + "/" + d, table, eras); break;
+        case 1: CheckParse(fdp.ConsumeRandomLengthString(24).c_str(), table, eras); break;
+        default:
+            const int nFault = ZelTestDateTexts(era.c_str(), y.c_str(), m.c_str(), d.c_str(), table);
+            ZEL_FUZZ_CHECK(nFault == static_cast<int>(ZelModelTestDateTexts(era, y, m, d, eras)),
+                           "ZelTestDateTexts " + ZelFuzzQuote(era + "|" + y + "|" + m + "|" + d) + " gave " +
+                               std::to_string(nFault) + ", table " + ZelFuzzDescribe(eras));
         }
     }
     return 0;

@@ -1,11 +1,8 @@
-// The era file is replaced in one step: whatever interrupts a write, the old
-// file stays byte for byte, and an unreadable file is moved aside before the
-// built-in table takes its place.
+// The era file store: the built-in table where there is no file; the file
+// replaced in one step, so that whatever interrupts a write leaves the old
+// file byte for byte; an unreadable file moved aside before the defaults.
 #include "era/era_core.h"
 #include "scratch_dir.h"
-
-#include <filesystem>
-#include <string>
 
 #ifdef _WIN32
 #  include "../harness/holder_process.h"
@@ -19,7 +16,10 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const std::string kUserFile = "2019,-1,A,0\r\n1989,2018,B,0\r\n";
+// Shift_JIS names, CR LF line ends, -1 for a year of 0.
 const std::string kDefaultFile =
     "-1,-1,\x90\xBC\x97\xEF,1\r\n1989,-1,\x95\xBD\x90\xAC,0\r\n1926,1988,\x8F\xBA\x98\x61,0\r\n"
     "1912,1925,\x91\xE5\x90\xB3,0\r\n1868,1911,\x96\xBE\x8E\xA1,0\r\n";
@@ -27,217 +27,155 @@ const std::string kDefaultFile =
 int WriteBuiltIn()
 {
     CArray<CZelEra, CZelEra&> arr;
-    CZelCalCtrlCom store;
-    store.BuiltInTable(arr);
-    return store.WriteFile(arr);
+    CZelCalCtrlCom().BuiltInTable(arr);
+    return CZelCalCtrlCom().WriteFile(arr);
 }
 
-int ReadCount(int* pnResult)
+// "result:records" of ReadEraInfo.
+std::string Read()
 {
     CArray<CZelEra, CZelEra&> arr;
-    *pnResult = CZelCalCtrlCom().ReadEraInfo(arr);
-    return static_cast<int>(arr.GetSize());
+    const int nResult = CZelCalCtrlCom().ReadEraInfo(arr);
+    return std::to_string(nResult) + ":" + std::to_string(arr.GetSize());
 }
 
-bool Exists(const char* path) { return std::filesystem::exists(path); }
+// What the data folder holds: era.dat, era.dat.bak and whether a temporary file is left.
+std::string Files()
+{
+    return ReadBytes("data/era.dat") + "|" + ReadBytes("data/era.dat.bak") + (fs::exists("data/era.dat.tmp") ? "|tmp" : "");
+}
+
+const std::string kUntouched = kUserFile + "|", kMovedAside = kDefaultFile + "|" + kUserFile;
 
 }  // namespace
 
-class EraFileWriteTest : public ScratchDirTest
-{
-protected:
-    void SetUp() override
-    {
-        ScratchDirTest::SetUp();
-        WriteEraFile(kUserFile);
-    }
+using EraFileWriteTest = ScratchDirTest;
 
-    // The old file is there byte for byte and no temporary file is left.
-    void ExpectUntouched()
-    {
-        EXPECT_EQ(ReadBytes("data/era.dat"), kUserFile);
-        EXPECT_FALSE(Exists("data/era.dat.tmp"));
-    }
-};
+TEST_F(EraFileWriteTest, MissingFileGivesTheDefaultsAndWritesThemForTheNextRead)
+{
+    // Without the data folder nothing is created.
+    EXPECT_EQ(Read(), "0:5");
+    EXPECT_FALSE(fs::exists("data"));
+    // A folder in place of the file is neither moved nor replaced.
+    fs::create_directories("data/era.dat");
+    EXPECT_EQ(Read(), "0:5");
+    EXPECT_TRUE(fs::is_directory("data/era.dat"));
+    fs::remove("data/era.dat");
+    EXPECT_EQ(Read(), "0:5");
+    EXPECT_EQ(Read(), "1:5");
+    EXPECT_EQ(Files(), kDefaultFile + "|");
+}
 
 TEST_F(EraFileWriteTest, WriteReplacesTheFileAndLeavesNoTemporaryFile)
 {
-    // What a write killed half-way leaves: a partial temporary file.
-    WriteBytes("data/era.dat.tmp", "1989,");
+    // What a write killed half-way leaves: a temporary file, here longer than the new one.
+    EXPECT_THROW(CFile("data/era.dat", CFile::modeRead), CFileException);
+    WriteEraFile(kUserFile);
+    WriteBytes("data/era.dat.tmp", std::string(500, 'x'));
     EXPECT_EQ(WriteBuiltIn(), 1);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kDefaultFile);
-    EXPECT_FALSE(Exists("data/era.dat.tmp"));
-
+    EXPECT_EQ(Files(), kDefaultFile + "|");
     // When the temporary file cannot be made, nothing changes.
     WriteEraFile(kUserFile);
-    std::filesystem::create_directory("data/era.dat.tmp");
+    fs::create_directory("data/era.dat.tmp");
     EXPECT_EQ(WriteBuiltIn(), 0);
     EXPECT_EQ(ReadBytes("data/era.dat"), kUserFile);
-}
-
-TEST_F(EraFileWriteTest, BackupCopiesTheBytesAndReplacesAnOlderCopy)
-{
-    CZelCalCtrlCom store;
+    // The tool's backup copies the bytes over an older copy.
     WriteBytes("data/era.dat.bak", "older");
-    EXPECT_EQ(store.KeepBackup(".\\data\\era.dat"), 1);
+    EXPECT_EQ(CZelCalCtrlCom().KeepBackup(".\\data\\era.dat"), 1);
     EXPECT_EQ(ReadBytes("data/era.dat.bak"), kUserFile);
-    EXPECT_FALSE(Exists("data/era.dat.bak.tmp"));
-    EXPECT_EQ(store.KeepBackup(".\\data\\none.dat"), 0);
-    EXPECT_FALSE(Exists("data/none.dat.bak"));
-}
-
-TEST_F(EraFileWriteTest, AFolderInPlaceOfTheFileIsNeitherMovedNorReplaced)
-{
-    std::filesystem::remove("data/era.dat");
-    std::filesystem::create_directory("data/era.dat");
-    int nResult = -1;
-    EXPECT_EQ(ReadCount(&nResult), 5);
-    EXPECT_EQ(nResult, 0);
-    EXPECT_TRUE(std::filesystem::is_directory("data/era.dat"));
-    EXPECT_FALSE(Exists("data/era.dat.bak"));
+    EXPECT_FALSE(fs::exists("data/era.dat.bak.tmp"));
 }
 
 #ifndef _WIN32
 
 namespace {
 
-struct ChildEnd
-{
-    bool bKilled;
-    int nCode;  // the exit code, or the signal that ended it
-};
-
 // Runs body in a child process as an ordinary user (root ignores file
-// permissions), after prepare, and reports how it ended.
-template <typename Prepare, typename Body>
-ChildEnd RunInChild(Prepare prepare, Body body)
+// permissions), after prepare; returns its exit code, or 1000 + the signal
+// that ended it.
+int RunInChild(void (*prepare)(), int (*body)())
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(99);
-        prepare();
+        if (prepare)
+            prepare();
         ::_exit(body());
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status))
-        return {true, WTERMSIG(status)};
-    return {false, WEXITSTATUS(status)};
+    return WIFSIGNALED(status) ? 1000 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-void LimitFileSize(rlim_t nBytes)
-{
-    rlimit limit{nBytes, nBytes};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
+void LimitFileSize() { const rlimit limit{16, 16}; ::setrlimit(RLIMIT_FSIZE, &limit); }
+// 0 when the read fell back to the defaults.
+int ReadDefaults() { return Read() == "0:5" ? 0 : 1; }
 
 }  // namespace
 
 TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
 {
+    WriteEraFile(kUserFile);
     // A read-only folder: no temporary file can be made.
     ::chmod("data", 0555);
-    ChildEnd end = RunInChild([] {}, WriteBuiltIn);
-    EXPECT_FALSE(end.bKilled);
-    EXPECT_EQ(end.nCode, 0);
-    ExpectUntouched();
+    EXPECT_EQ(RunInChild(nullptr, WriteBuiltIn), 0);
+    EXPECT_EQ(Files(), kUntouched);
     ::chmod("data", 0777);
-
     // A size limit: the write fails part-way, the temporary file is removed.
-    end = RunInChild(
-        [] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            LimitFileSize(16);
-        },
-        WriteBuiltIn);
-    EXPECT_FALSE(end.bKilled);
-    EXPECT_EQ(end.nCode, 0);
-    ExpectUntouched();
-
+    EXPECT_EQ(RunInChild([] { std::signal(SIGXFSZ, SIG_IGN); LimitFileSize(); }, WriteBuiltIn), 0);
+    EXPECT_EQ(Files(), kUntouched);
     // The same limit with its signal: the process is killed mid-write.
-    end = RunInChild([] { LimitFileSize(16); }, WriteBuiltIn);
-    EXPECT_TRUE(end.bKilled);
-    EXPECT_EQ(end.nCode, SIGXFSZ);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kUserFile);
+    EXPECT_EQ(RunInChild(LimitFileSize, WriteBuiltIn), 1000 + SIGXFSZ);
+    EXPECT_EQ(Files(), kUntouched + "|tmp");
     EXPECT_EQ(ReadBytes("data/era.dat.tmp").size(), 16u);
-    // The next write goes through and takes the leftover with it.
-    EXPECT_EQ(WriteBuiltIn(), 1);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kDefaultFile);
-    EXPECT_FALSE(Exists("data/era.dat.tmp"));
 }
 
 TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
 {
     // The file cannot be read and its folder cannot be changed: it stays.
+    WriteEraFile(kUserFile);
     ::chmod("data/era.dat", 0);
     ::chmod("data", 0555);
-    auto readDefaults = [] {
-        int nResult = -1;
-        return ReadCount(&nResult) == 5 && nResult == 0 ? 0 : 1;
-    };
-    ChildEnd end = RunInChild([] {}, readDefaults);
-    EXPECT_EQ(end.nCode, 0);
-    EXPECT_FALSE(Exists("data/era.dat.bak"));
-    ExpectUntouched();
-
-    // With a writable folder it becomes era.dat.bak and the defaults follow.
+    EXPECT_EQ(RunInChild(nullptr, ReadDefaults), 0);
     ::chmod("data", 0777);
-    end = RunInChild([] {}, readDefaults);
-    EXPECT_EQ(end.nCode, 0);
-    EXPECT_EQ(ReadBytes("data/era.dat.bak"), kUserFile);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kDefaultFile);
-    EXPECT_FALSE(Exists("data/era.dat.tmp"));
+    ::chmod("data/era.dat", 0666);
+    EXPECT_EQ(Files(), kUntouched);
+    // With a writable folder it becomes era.dat.bak and the defaults follow.
+    ::chmod("data/era.dat", 0);
+    EXPECT_EQ(RunInChild(nullptr, ReadDefaults), 0);
+    EXPECT_EQ(Files(), kMovedAside);
 }
 
 #else
 
-namespace {
-
-// Another process that holds a file open with a given share mode while it lives.
-class FileHolder : public HolderProcess
-{
-public:
-    FileHolder(const char* pszPath, DWORD dwShare)
-        : HolderProcess("file_holder.exe", std::string(pszPath) + " " + std::to_string(dwShare))
-    {
-    }
-};
-
-}  // namespace
+// Another process that holds era.dat open with a given share mode while it lives.
+static HolderProcess HoldFile(DWORD dwShare) { return HolderProcess("holder.exe", "file data\\era.dat " + std::to_string(dwShare)); }
 
 TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
 {
-    int nResult = -1;
+    WriteEraFile(kUserFile);
     {
         // Held open without sharing by another process: neither replaced
         // nor moved aside; the reader falls back to the defaults in memory.
-        FileHolder holder("data\\era.dat", 0);
+        const HolderProcess holder = HoldFile(0);
         ASSERT_TRUE(holder.Ready());
         EXPECT_EQ(WriteBuiltIn(), 0);
-        EXPECT_EQ(ReadCount(&nResult), 5);
-        EXPECT_EQ(nResult, 0);
+        EXPECT_EQ(Read(), "0:5");
     }
-    ExpectUntouched();
-    EXPECT_FALSE(Exists("data/era.dat.bak"));
-    // Let go, the next write goes through.
-    EXPECT_EQ(WriteBuiltIn(), 1);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kDefaultFile);
+    EXPECT_EQ(Files(), kUntouched);
 }
 
 TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
 {
-    int nResult = -1;
+    WriteEraFile(kUserFile);
     {
         // Locked against reading but not against a move.
-        FileHolder holder("data\\era.dat", FILE_SHARE_DELETE);
+        const HolderProcess holder = HoldFile(FILE_SHARE_DELETE);
         ASSERT_TRUE(holder.Ready());
-        EXPECT_EQ(ReadCount(&nResult), 5);
-        EXPECT_EQ(nResult, 0);
+        EXPECT_EQ(Read(), "0:5");
     }
-    EXPECT_EQ(ReadBytes("data/era.dat.bak"), kUserFile);
-    EXPECT_EQ(ReadBytes("data/era.dat"), kDefaultFile);
-    EXPECT_FALSE(Exists("data/era.dat.tmp"));
+    EXPECT_EQ(Files(), kMovedAside);
 }
 
 #endif

@@ -5,12 +5,8 @@
 
 #include <initializer_list>
 
-struct EraRow
-{
-    int nDiv;  // 1 the Western entry, 0 a Japanese era
-    const char* pszName;
-    int nFirst, nLast;
-};
+// nDiv 1 the Western entry, 0 a Japanese era.
+struct EraRow { int nDiv; const char* pszName; int nFirst, nLast; };
 
 inline void FillEraTable(CArray<CZelEra, CZelEra&>& table, std::initializer_list<EraRow> rows)
 {

@@ -1,5 +1,5 @@
-// A helper program of the test build (flag_holder.exe, file_holder.exe) run
-// as a second process. It gets the names of two events as its last two
+// The helper program of the test build (holder.exe) run as a second
+// process. It gets the names of two events as its last two
 // arguments, sets the first once it holds what it is asked to hold, and lets
 // go when the second is set, which this object does when it goes.
 #pragma once

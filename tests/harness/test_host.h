@@ -77,7 +77,7 @@ using HeldFlag = CZelNamedFlag;
 // A second process that holds a named flag until this object goes.
 class FlagHolderProcess : public HolderProcess {
 public:
-    explicit FlagHolderProcess(const char* pszName) : HolderProcess("flag_holder.exe", pszName) {}
+    explicit FlagHolderProcess(const char* pszName) : HolderProcess("holder.exe", std::string("flag ") + pszName) {}
 };
 
 bool NamedFlagExists(const char* pszName);
