@@ -113,11 +113,8 @@ BOOL CZelDateFrame::WalkKey(WPARAM nKey, bool bShift)
     const HWND hPrev = m_pPrevCtrl != nullptr ? m_pPrevCtrl->m_hWnd : nullptr;
     const HWND hNext = m_pNextCtrl != nullptr ? m_pNextCtrl->m_hWnd : nullptr;
     const HWND hTarget = ZelWalkTarget(m_hWnd, stops, WalkPosition(bBack), bBack, hPrev, hNext);
-    if (hTarget == nullptr)
-        return TRUE;
-    if (hTarget == hNext && !stops.Wraps() && !MayLeaveForward())
-        return TRUE;
-    ::SetFocus(hTarget);
+    if (hTarget != nullptr && (hTarget != hNext || stops.Wraps() || MayLeaveForward()))
+        ::SetFocus(hTarget);
     return TRUE;
 }
 

@@ -13,7 +13,7 @@ public:
     static const int kMaxStops = 8;
 
     CZelWalkStops() = default;
-    CZelWalkStops(std::initializer_list<UINT> ids, bool bWrap = false) : m_bWrap(bWrap)
+    CZelWalkStops(std::initializer_list<UINT> ids)
     {
         for (UINT nID : ids)
             Add(nID);

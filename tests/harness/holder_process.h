@@ -14,13 +14,13 @@ public:
     {
         char exe[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::string dir(exe);
-        dir.erase(dir.find_last_of('\\') + 1);
+        std::string cmd(exe);
+        cmd.erase(cmd.find_last_of('\\') + 1);
         const std::string tag = std::to_string(::GetCurrentProcessId());
         const std::string ready = "ZelTestReady" + tag, quit = "ZelTestQuit" + tag;
-        HANDLE hReady = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
+        const HANDLE hReady = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
         m_hQuit = ::CreateEventA(nullptr, TRUE, FALSE, quit.c_str());
-        std::string cmd = "\"" + dir + pszProgram + "\" " + strArgs + " " + ready + " " + quit;
+        cmd = "\"" + cmd + pszProgram + "\" " + strArgs + " " + ready + " " + quit;
         STARTUPINFOA si{};
         si.cb = sizeof si;
         if (::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))

@@ -1,57 +1,45 @@
-// Drives a modal dialog of the library from inside its own message loop.
-// When a dialog made while the driver exists, other than one of the
-// library's message boxes, is activated, a one-shot timer runs the script once in the dialog's loop, so
-// that the script acts through the dialog's controls and closes it with its
-// own buttons or keys while the real loop runs. The dialog is claimed so
-// that the message-box recorder leaves it alone; boxes the script brings up
-// are recorded as usual. A script that leaves its dialog open gets it closed
-// with WM_CLOSE after a while, and ForcedClose() tells so.
+// Drives a modal dialog from inside its own message loop: the first dialog
+// made and activated while the driver exists is claimed (so the box recorder
+// leaves it alone) and a one-shot timer runs the script once in the dialog's
+// loop, so it acts through the dialog's controls and closes it while the real
+// loop runs.
+// A dialog the script leaves open is closed with WM_CLOSE after a while.
 #pragma once
 
 #include <functional>
 #include <set>
-#include <string>
-#include <vector>
 
-#include <windows.h>
+#include "window_test.h"
 
 class ModalScript {
 public:
     explicit ModalScript(std::function<void(HWND hDlg)> script);
     ~ModalScript();
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
+    // Whether the script ran and its dialog closed without the WM_CLOSE.
+    bool RanOnce() const { return m_hDlg != nullptr && !m_bForced; }
 
-    // How many dialogs the script ran in, and the caption of each (Shift_JIS).
-    int Runs() const { return static_cast<int>(m_captions.size()); }
-    const std::vector<std::string>& Captions() const { return m_captions; }
-    bool ForcedClose() const { return m_bForced; }
+    std::string caption;  // of the dialog the script ran in (Shift_JIS)
 
 private:
     static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD);
 
     std::function<void(HWND)> m_script;
-    HHOOK m_hHook = nullptr;
     HWND m_hDlg = nullptr;
-    UINT_PTR m_nRunTimer = 0;
-    UINT_PTR m_nGuardTimer = 0;
+    UINT_PTR m_nRunTimer = 0, m_nGuardTimer = 0;
     bool m_bForced = false;
-    std::vector<std::string> m_captions;
     std::set<HWND> m_created;  // windows made while the driver exists
+    CbtHook m_hook{&ModalScript::CbtProc};
 };
 
-// Helpers for scripts: items of a dialog by ID.
+// Helpers for scripts: the items of a dialog by ID.
 namespace dlg {
-HWND Item(HWND hDlg, int nID);
-std::string Text(HWND hDlg, int nID);
-void SetText(HWND hDlg, int nID, const char* pszText);
-bool Checked(HWND hDlg, int nID);
-bool Enabled(HWND hDlg, int nID);
-int Selection(HWND hDlg, int nID);
-void Select(HWND hDlg, int nID, int nIndex);
-// A click on a button, radio button or check box, through the button itself.
-void Click(HWND hDlg, int nID);
+inline HWND Item(HWND hDlg, int nID) { return ::GetDlgItem(hDlg, nID); }
+inline std::string Text(HWND hDlg, int nID) { return TestHost::Text(Item(hDlg, nID)); }
+inline int Selection(HWND hDlg, int nID) { return TestHost::Selection(Item(hDlg, nID)); }
+inline void Select(HWND hDlg, int nID, int nIndex) { ::SendDlgItemMessageA(hDlg, nID, CB_SETCURSEL, nIndex, 0); }
+inline void Click(HWND hDlg, int nID) { TestHost::Click(Item(hDlg, nID)); }
+inline void SetText(HWND hDlg, int nID, const char* psz) { ::SetDlgItemTextA(hDlg, nID, psz), TestHost::Pump(); }
 // Focus to the field and the characters typed into it.
-void TypeInto(HWND hDlg, int nID, const char* pszText);
+inline void TypeInto(HWND hDlg, int nID, const char* psz) { TestHost::Focus(Item(hDlg, nID)), TestHost::Type(psz); }
 }  // namespace dlg

@@ -1,42 +1,32 @@
 #include "test_host.h"
 
-#include <cstring>
-#include <vector>
-
 #include "test_host_ids.h"
+#include "window_test.h"
 
 namespace {
 TestHost* g_pHost = nullptr;
-const char kMainClass[] = "ZelTestMainWindow";
-}
+INT_PTR CALLBACK HostDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+}  // namespace
 
 LRESULT CALLBACK TestHost::MainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && g_pHost != nullptr) {
-        RecordedCommand cmd{wParam, lParam};
-        g_pHost->m_commands.push_back(cmd);
-        if (g_pHost->onCommand)
-            g_pHost->onCommand(cmd);
-        return 0;
-    }
-    return ::DefWindowProcA(hWnd, message, wParam, lParam);
-}
-
-static INT_PTR CALLBACK HostDialogProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    return message == WM_INITDIALOG ? TRUE : FALSE;
+    if (message != WM_COMMAND || g_pHost == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    g_pHost->commands.push_back({wParam, lParam});
+    if (g_pHost->onCommand)
+        g_pHost->onCommand(g_pHost->commands.back());
+    return 0;
 }
 
 TestHost::TestHost()
 {
-    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    const HINSTANCE hInst = ::GetModuleHandleA(nullptr);
     WNDCLASSA wc{};
     wc.lpfnWndProc = &TestHost::MainProc;
     wc.hInstance = hInst;
-    wc.lpszClassName = kMainClass;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "ZelTestMainWindow";
     ::RegisterClassA(&wc);  // fails harmlessly when already registered
-    m_hMain = ::CreateWindowExA(0, kMainClass, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
+    m_hMain = ::CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
                                 nullptr, nullptr, hInst, nullptr);
     g_pHost = this;
     AfxGetThread()->m_pMainWnd = CWnd::FromHandle(m_hMain);
@@ -48,112 +38,57 @@ TestHost::TestHost()
 
 TestHost::~TestHost()
 {
-    if (m_hDialog)
-        ::DestroyWindow(m_hDialog);
-    if (m_hMain)
-        ::DestroyWindow(m_hMain);
+    ::DestroyWindow(m_hDialog);
+    ::DestroyWindow(m_hMain);
     Pump();
     AfxGetThread()->m_pMainWnd = nullptr;
     g_pHost = nullptr;
-}
-
-void TestHost::Place(CWnd& control, int y)
-{
-    CRect rc;
-    control.GetWindowRect(rc);
-    control.MoveWindow(10, y, rc.Width(), rc.Height());
-    control.ShowWindow(SW_SHOW);
-    Pump();
 }
 
 int TestHost::Count(const char* pszName, LPARAM lParam) const
 {
     const UINT nMsg = ::RegisterWindowMessageA(pszName);
     int n = 0;
-    for (const RecordedCommand& c : m_commands)
-        if (c.wParam == nMsg && c.lParam == lParam)
-            ++n;
+    for (const RecordedCommand& c : commands)
+        n += c.wParam == nMsg && c.lParam == lParam;
     return n;
 }
 
 void TestHost::Pump()
 {
     MSG msg;
-    CWinThread* pThread = AfxGetThread();
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT)
-            break;
-        pThread->PumpMessage();
-    }
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
+        AfxGetThread()->PumpMessage();
 }
 
 void TestHost::PressKey(UINT vk, bool bShift)
 {
     BYTE state[256];
     ::GetKeyboardState(state);
-    state[VK_SHIFT] = bShift ? 0x80 : 0;
-    state[VK_LSHIFT] = bShift ? 0x80 : 0;
+    state[VK_SHIFT] = state[VK_LSHIFT] = bShift ? 0x80 : 0;
     ::SetKeyboardState(state);
-    HWND hTarget = ::GetFocus();
-    ::PostMessageA(hTarget, WM_KEYDOWN, vk, 1);
-    ::PostMessageA(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, vk, 1);
+    ::PostMessageA(::GetFocus(), WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
     Pump();
-    state[VK_SHIFT] = 0;
-    state[VK_LSHIFT] = 0;
+    state[VK_SHIFT] = state[VK_LSHIFT] = 0;
     ::SetKeyboardState(state);
 }
 
 void TestHost::Type(const char* pszText)
 {
-    for (const char* p = pszText; *p; ++p) {
-        ::PostMessageA(::GetFocus(), WM_CHAR, static_cast<unsigned char>(*p), 1);
-        Pump();
-    }
+    for (const char* p = pszText; *p; ++p)
+        ::PostMessageA(::GetFocus(), WM_CHAR, static_cast<unsigned char>(*p), 1), Pump();
 }
 
-void TestHost::Focus(HWND hWnd)
-{
-    ::SetFocus(hWnd);
-    Pump();
-}
-
-
-void TestHost::Click(HWND hButton)
-{
-    ::SendMessageA(hButton, BM_CLICK, 0, 0);
-    Pump();
-}
-
-int TestHost::Selection(HWND hCombo)
-{
-    return static_cast<int>(::SendMessageA(hCombo, CB_GETCURSEL, 0, 0));
-}
-
-// Arrow keys in the list until it shows nIndex, or a refused switch puts it back.
-static void StepList(HWND hCombo, int nIndex)
-{
-    for (int guard = 0; guard < 32 && TestHost::Selection(hCombo) != nIndex; ++guard) {
-        const int nSel = TestHost::Selection(hCombo);
-        TestHost::PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
-        if (TestHost::Selection(hCombo) == nSel)
-            break;
-    }
-}
-
+// Arrow keys until the list shows nIndex, or a refused switch puts it back.
 void TestHost::ChooseWithKeys(HWND hCombo, int nIndex)
 {
     Focus(hCombo);
-    StepList(hCombo, nIndex);
-}
-
-void TestHost::ChooseThroughOpenList(HWND hCombo, int nIndex)
-{
-    Focus(hCombo);
-    ::SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
-    Pump();
-    StepList(hCombo, nIndex);
-    ::SendMessageA(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
-    Pump();
+    for (int nSel = Selection(hCombo); nSel != nIndex; nSel = Selection(hCombo)) {
+        PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
+        if (Selection(hCombo) == nSel)
+            break;
+    }
 }
 
 std::string TestHost::Text(HWND hWnd)
@@ -163,23 +98,38 @@ std::string TestHost::Text(HWND hWnd)
     return buf;
 }
 
-std::string TestHost::ItemText(CWnd& dlg, int nID) { return Text(::GetDlgItem(dlg.m_hWnd, nID)); }
-
-// ---- named flags --------------------------------------------------------------------
-
-bool NamedFlagExists(const char* pszName)
+std::wstring TestHost::WideText(HWND hWnd)
 {
-    HANDLE h = ::OpenMutexA(SYNCHRONIZE, FALSE, pszName);
-    if (h == nullptr)
-        return false;
-    ::CloseHandle(h);
-    return true;
+    wchar_t buf[512] = {};
+    ::GetWindowTextW(hWnd, buf, 512);
+    return buf;
 }
 
-CurrentResources::CurrentResources(HINSTANCE hModule) : m_hSaved(AfxGetResourceHandle())
+// The icon a box shows, told by comparing the icon static with the system's.
+static UINT IconOf(HWND hBox)
 {
-    AfxSetResourceHandle(hModule);
+    for (HWND h = ::GetWindow(hBox, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if ((::GetWindowLongA(h, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        const HICON hIcon = reinterpret_cast<HICON>(::SendMessageA(h, STM_GETICON, 0, 0));
+        return hIcon == ::LoadIcon(nullptr, IDI_HAND) ? MB_ICONSTOP
+               : hIcon == ::LoadIcon(nullptr, IDI_ASTERISK) ? MB_ICONINFORMATION : 0xFFFF;
+    }
+    return 0;
 }
 
-CurrentResources::~CurrentResources() { AfxSetResourceHandle(m_hSaved); }
-
+LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hWnd = reinterpret_cast<HWND>(wParam);
+    const HWND hText = nCode == HCBT_ACTIVATE ? ::GetDlgItem(hWnd, 0xFFFF) : nullptr;
+    if (s_pThis != nullptr && hText != nullptr && ::GetDlgItem(hWnd, IDOK) != nullptr &&
+        ::GetPropA(hWnd, "ZelSeen") == nullptr) {
+        ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));
+        const CWnd* pMain = AfxGetMainWnd();
+        s_pThis->boxes.push_back({TestHost::Text(hText), TestHost::Text(hWnd), TestHost::WideText(hText),
+                                  TestHost::WideText(hWnd), IconOf(hWnd), ::GetWindow(hWnd, GW_OWNER),
+                                  pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd)});
+        ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}

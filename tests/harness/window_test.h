@@ -4,19 +4,53 @@
 
 #include <gtest/gtest.h>
 
-#include "message_box_recorder.h"
 #include "test_host.h"
+
+// The thread's WH_CBT hook, held for the object's lifetime.
+class CbtHook {
+public:
+    explicit CbtHook(HOOKPROC pfn) : m_h(::SetWindowsHookExW(WH_CBT, pfn, nullptr, ::GetCurrentThreadId())) {}
+    ~CbtHook() { ::UnhookWindowsHookEx(m_h); }
+    CbtHook(const CbtHook&) = delete;
+    CbtHook& operator=(const CbtHook&) = delete;
+
+private:
+    HHOOK m_h;
+};
+
+struct RecordedBox {
+    std::string text, caption;           // Shift_JIS, as the library passed them
+    std::wstring wideText, wideCaption;  // read wide, whatever the code page
+    UINT icon;                           // MB_ICONSTOP, MB_ICONINFORMATION, or 0
+    HWND owner;
+    bool mainDisabled;
+};
+
+// Records every message box the thread shows and closes each through its own
+// loop, as a click on OK would. A dialog a ModalScript claimed is left alone.
+struct MessageBoxRecorder {
+    MessageBoxRecorder() { s_pThis = this; }
+    ~MessageBoxRecorder() { s_pThis = nullptr; }
+    size_t Count() const { return boxes.size(); }
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);
+
+    static inline MessageBoxRecorder* s_pThis = nullptr;
+    std::vector<RecordedBox> boxes;
+    CbtHook hook{&MessageBoxRecorder::CbtProc};
+};
 
 class WindowTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
         TestHost::Pump();
-        EXPECT_FALSE(NamedFlagExists("ZEL2_DATE_CHANGE")) << "date-change flag left behind";
-        EXPECT_FALSE(NamedFlagExists("ZEL2_CHECKVALUE_STAGE")) << "check-stage flag left behind";
+        for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"}) {
+            const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag);
+            EXPECT_EQ(hFlag, nullptr) << pszFlag << " left behind";
+            if (hFlag != nullptr)
+                ::CloseHandle(hFlag);
+        }
     }
-
-    // Registered number of a message name.
     static UINT Msg(const char* pszName) { return ::RegisterWindowMessageA(pszName); }
 
     TestHost host;
@@ -30,8 +64,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
-        host.Place(ctrl);
+        ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         ctrl.SetParentCtrl(host.Prev(), host.Next());
+        TestHost::Pump();
     }
     HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
     std::string Field(int nID) { return TestHost::Text(Item(nID)); }

@@ -15,36 +15,27 @@ protected:
     using ControlTest<Ctrl>::ctrl;
     using ControlTest<Ctrl>::Item;
     using ControlTest<Ctrl>::Field;
+    static constexpr bool kReg = std::is_same_v<Ctrl, CZelCalReg>;  // no notification switch
 
-    bool Ticked() { return ::IsDlgButtonChecked(ctrl.m_hWnd, IDC_CHK_NOTIFY) == BST_CHECKED; }
     std::string Era() { return std::to_string(TestHost::Selection(Item(IDC_FORM_COMBO))) + ':' + Field(IDC_FORM_COMBO); }
-
-    // The value's numbers (CZelCalReg has no switch), its date in dt; FromMonth leaves out calendar
-    // and year, which the rule face reads from the hidden era list and year field.
+    // The value's numbers, its date in dt. FromMonth leaves out calendar and
+    // year, which the rule face reads from the hidden era list and year field.
     std::vector<int> Get()
     {
         int n[6] = {-9, -9, -9, -9, -9, -9};
-        if constexpr (std::is_same_v<Ctrl, CZelCalReg>)
+        if constexpr (kReg)
             ctrl.GetChoiceData(n[0], n[1], n[2], n[3], n[4], dt);
         else
             ctrl.GetChoiceData(n[0], n[1], n[2], n[3], n[4], n[5], dt);
-        return {n, n + (std::is_same_v<Ctrl, CZelCalReg> ? 5 : 6)};
+        return {n, n + (kReg ? 5 : 6)};
     }
     std::vector<int> FromMonth() { const std::vector<int> v = Get(); return {v.begin() + 2, v.end()}; }
-
     // The rule face is the rule text, 設定 and 日時 (IDs from 32706 up).
     void ExpectFace(bool bRule)
     {
         for (int nID : {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_BTN_REG, IDC_STR_EDIT, IDC_BTN_SET, IDC_BTN_DAY})
             EXPECT_EQ(::IsWindowVisible(Item(nID)) != FALSE, bRule == (nID >= IDC_STR_EDIT)) << nID;
     }
-
-    void ExpectDateItemsEnabled(bool bEnabled)
-    {
-        for (int nID : {IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG, IDC_CHK_NOTIFY})
-            EXPECT_EQ(::IsWindowEnabled(Item(nID)) != FALSE, bEnabled) << nID;
-    }
-
     COleDateTime dt;
 };
 
@@ -52,21 +43,15 @@ using CalRegTest = PeriodicTest<CZelCalReg>;
 using CalRegNotifyTest = PeriodicTest<CZelCalRegNotify>;
 using CalRegNotNotifyTest = PeriodicTest<CZelCalRegNotNotify>;
 
-TEST_F(CalRegTest, FaceFollowsTheValueHandedIn)
+// The face follows the value; 定期 then 日時 brings back the kept date, signalling each switch.
+TEST_F(CalRegTest, FaceFollowsTheValueAndRegThenDayBringsBackTheKeptDate)
 {
-    ctrl.SetChoiceData(0, 2002, 5, 10, 0, COleDateTime());
-    ExpectFace(false);
-    EXPECT_EQ(Era() + Field(IDC_YEAR_EDIT) + "/" + Field(IDC_DAY_EDIT), "1:平成14/10");
-    EXPECT_EQ(Get(), (std::vector<int>{0, 2002, 5, 10, 0}));
     ctrl.SetChoiceData(1, 2002, 3, 15, -1, Date(2002, 3, 15));
     ExpectFace(true);
     EXPECT_EQ(Field(IDC_STR_EDIT), "毎年3月15日");
     EXPECT_EQ(FromMonth(), (std::vector<int>{3, 15, -1}));
-}
-
-TEST_F(CalRegTest, RegThenDayBringsBackTheKeptDateAndSignalsEachSwitch)
-{
     ctrl.SetChoiceData(1, 2002, 5, 10, 0, COleDateTime());
+    ExpectFace(false);
     ::SetDlgItemTextA(ctrl.m_hWnd, IDC_YEAR_EDIT, "1999");  // not the date kept for 日時
     HeldFlag dateChange("ZEL2_DATE_CHANGE");
     TestHost::Click(Item(IDC_BTN_REG));
@@ -84,7 +69,7 @@ TEST_F(CalRegTest, SetButtonRunsTheRuleDialogBetweenTheEnableSignals)
     ctrl.SetChoiceData(1, 2002, 0, 25, 1, Date(2002, 1, 25));
     const auto enable = [&](LPARAM lParam) { return host.Count("ZEL2_CALWND_ENABLE", lParam); };
     for (bool bAccept : {true, false}) {
-        host.ClearCommands();
+        host.commands.clear();
         ModalScript driver([&](HWND hDlg) {
             EXPECT_EQ(std::pair(enable(0), enable(1)), std::pair(1, 0));
             EXPECT_EQ(dlg::Text(hDlg, bAccept ? IDC_EVERYDAY_EDIT : IDC_EVERYYDAY_EDIT), bAccept ? "25" : "15");
@@ -100,50 +85,43 @@ TEST_F(CalRegTest, SetButtonRunsTheRuleDialogBetweenTheEnableSignals)
     }
 }
 
-// The rule text passes the focus on; a double-click edits its copy in the current resources' dialog.
+// The rule text passes the focus on; a double-click edits its copy, quietly,
+// in the dialog of the current resources.
 TEST_F(CalRegTest, RuleTextEditsItsOwnCopyInTheCurrentTemplate)
 {
     const auto doubleClick = [&](const std::function<void(HWND)>& script) {
         ModalScript driver(script);
         ::PostMessageA(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
         TestHost::Pump();
-        return driver.Captions();
+        return driver.caption;
     };
     ctrl.SetChoiceData(1, 2002, 3, 15, -1, Date(2002, 3, 15));
     TestHost::Focus(Item(IDC_STR_EDIT));
     EXPECT_EQ(TestHost::Focused(), Item(IDC_BTN_SET));
     HeldFlag dateChange("ZEL2_DATE_CHANGE");
-    host.ClearCommands();
+    host.commands.clear();
     EXPECT_EQ(doubleClick([](HWND hDlg) {
         EXPECT_EQ(dlg::Selection(hDlg, IDC_EVERYYEAR_COMBO), 2);
         dlg::Click(hDlg, IDC_RD_EACHMONTH);
         dlg::Select(hDlg, IDC_EACHMONTH_COMBO, 1);
         dlg::SetText(hDlg, IDC_EACHDAY_EDIT, "10");
         dlg::Click(hDlg, IDOK);
-    }), std::vector<std::string>{"定期の設定"});
+    }), "定期の設定");
     EXPECT_EQ(Field(IDC_STR_EDIT), "3ヶ月に1回の10日");
     EXPECT_EQ(FromMonth(), (std::vector<int>{3, 15, -1}));
-    EXPECT_TRUE(host.Commands().empty());
+    EXPECT_TRUE(host.commands.empty());
     CurrentResources own(CurrentResources::Host());
-    EXPECT_EQ(doubleClick([](HWND hDlg) { ::PostMessageA(hDlg, WM_CLOSE, 0, 0); }), std::vector<std::string>{"DECOY"});
+    EXPECT_EQ(doubleClick([](HWND hDlg) { ::PostMessageA(hDlg, WM_CLOSE, 0, 0); }), "DECOY");
 }
 
-// A rule travels as the date value's month and day: yearly in 2000, else in December 2000.
-TEST_F(CalRegNotifyTest, RuleTravelsInTheDateValue)
+// A rule travels as the date value's month and day, in December 2000 unless
+// yearly; 日時 starts from today, 定期 from 毎月1日, not what was held.
+TEST_F(CalRegNotifyTest, RuleTravelsInTheDateValueAndTheButtonsStartAfresh)
 {
-    ctrl.SetChoiceData(1, 2002, 5, 10, 1, -1, Date(2003, 3, 3));
-    EXPECT_EQ(Field(IDC_STR_EDIT), "毎年3月3日");
-    EXPECT_EQ(FromMonth(), (std::vector<int>{5, 10, 1, -1}));
-    EXPECT_TRUE(dt == Date(2000, 3, 3));
     ctrl.SetChoiceData(1, 2002, 5, 10, 0, 2, Date(2001, 1, 31));
     EXPECT_EQ(Field(IDC_STR_EDIT), "2ヶ月に1回の31日");
     EXPECT_EQ(FromMonth(), (std::vector<int>{5, 10, 0, 2}));
     EXPECT_TRUE(dt == Date(2000, 12, 31));
-}
-
-// 日時 starts from today, not the base date; 定期 from 毎月1日, not the rule held before.
-TEST_F(CalRegNotifyTest, DayAndRegStartAfresh)
-{
     const COleDateTime now = COleDateTime::GetCurrentTime();
     ctrl.SetChoiceData(1, 2002, 5, 10, 1, -1, Date(2003, 3, 3));
     TestHost::Click(Item(IDC_BTN_DAY));
@@ -154,41 +132,29 @@ TEST_F(CalRegNotifyTest, DayAndRegStartAfresh)
     EXPECT_TRUE(dt == Date(2000, 12, 1));
 }
 
-TEST_F(CalRegNotifyTest, CheckBoxTogglesTheSwitchAndSignalsEachClick)
+// なし stands first (an all-zero date: greyed, read as all zeros), 西暦 next,
+// the eras after; choosing なし unticks the box but keeps the switch, and an
+// era brings the date back.
+TEST_F(CalRegNotNotifyTest, NoneThenWesternThenTheEras)
 {
-    ctrl.SetChoiceData(1, 2002, 5, 10, 1, 0, COleDateTime());
-    HeldFlag dateChange("ZEL2_DATE_CHANGE");
-    for (int bNotify : {0, 1}) {
-        TestHost::Click(Item(IDC_CHK_NOTIFY));
-        EXPECT_EQ(Ticked(), bNotify == 1);
-        EXPECT_EQ(Get()[4], bNotify);
-    }
-    EXPECT_EQ(host.Count("ZEL2_DATE_CHANGE"), 2);
-}
-
-// なし stands first (an all-zero date: greyed, read as all zeros), 西暦 next, the eras after.
-TEST_F(CalRegNotNotifyTest, EraListHoldsNoneThenWesternThenTheEras)
-{
+    const auto expectDateItemsEnabled = [&](bool bEnabled) {
+        for (int nID : {IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG, IDC_CHK_NOTIFY})
+            EXPECT_EQ(::IsWindowEnabled(Item(nID)) != FALSE, bEnabled) << nID;
+    };
     ctrl.SetChoiceData(1, 0, 0, 0, 1, 0, COleDateTime());
     EXPECT_EQ(Era(), "0:なし");
-    ExpectDateItemsEnabled(false);
+    expectDateItemsEnabled(false);
     EXPECT_EQ(Get(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
-    ctrl.SetChoiceData(1, 2002, 5, 10, 0, 0, COleDateTime());
-    EXPECT_EQ(Era(), "1:西暦");
     ctrl.SetChoiceData(0, 2001, 4, 1, 0, 0, COleDateTime());
     EXPECT_EQ(Era() + Field(IDC_YEAR_EDIT), "2:平成13");
-}
-
-// なし unticks the box but keeps the switch; an era brings the date back.
-TEST_F(CalRegNotNotifyTest, ChoosingNoneAndThenAnEra)
-{
     ctrl.SetChoiceData(1, 2002, 5, 10, 1, 0, COleDateTime());
+    EXPECT_EQ(Era(), "1:西暦");
     TestHost::ChooseWithKeys(Item(IDC_FORM_COMBO), 0);
-    ExpectDateItemsEnabled(false);
-    EXPECT_FALSE(Ticked());
+    expectDateItemsEnabled(false);
+    EXPECT_NE(::IsDlgButtonChecked(ctrl.m_hWnd, IDC_CHK_NOTIFY), BST_CHECKED);
     EXPECT_EQ(Get(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
     TestHost::ChooseWithKeys(Item(IDC_FORM_COMBO), 2);
-    ExpectDateItemsEnabled(true);
+    expectDateItemsEnabled(true);
     EXPECT_EQ(Get(), (std::vector<int>{0, 2002, 5, 10, 1, 0}));
 }
 
