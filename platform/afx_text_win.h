@@ -19,7 +19,7 @@
 constexpr UINT kAfxTextCodePage = 932;
 
 // Conversions (inside the framework; a null pointer is the empty text).
-std::wstring AfxWideFromText(LPCSTR pszText);
+ZELAFX_API std::wstring AfxWideFromText(LPCSTR pszText);
 CString AfxTextFromWide(const wchar_t* pszWide, int nLength);
 // Copies a 932 text into a caller's buffer of nMaxCount bytes, zero
 // included, without splitting a double-byte character; the bytes copied.

@@ -1,5 +1,5 @@
 // Text from the library (Shift_JIS) into a caller's wide-character buffer,
-// the way the flat C functions hand it over, in the framework's code page.
+// the way the flat C functions hand it over, through the framework's conversion.
 #pragma once
 
 #include "afxstr.h"
