@@ -39,7 +39,7 @@ private:
 // Where the window system calls into the framework no C++ exception may
 // pass: this reports one (trace output) and gives what the caller returns
 // instead, the message's safe result.
-LRESULT AfxReportBoundaryException(const char* pszWhere, HWND hWnd, UINT message);
+ZELAFX_API LRESULT AfxReportBoundaryException(const char* pszWhere, HWND hWnd, UINT message);
 
 template <class Fn>
 LRESULT AfxCallAtBoundary(const char* pszWhere, HWND hWnd, UINT message, Fn&& fn)

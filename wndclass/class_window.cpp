@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "ZelCalCtrlC.h"
+#include "afx_state_win.h"
 #include "controls/host_signals.h"
 #include "wndclass/class_controls.h"
 #include "wndclass/key_routing.h"
@@ -165,14 +166,16 @@ void ClassWindow::RouteKey(WPARAM ticket)
     RefreshNeighbours();
     // As the framework's pump: wide, and a pre-translation that fails leaves
     // the key to its window instead of losing it.
-    try {
+    const LRESULT bTranslated = AfxCallAtBoundary("ZelCal key routing", msg.hwnd, msg.message, [&]() -> LRESULT {
         for (HWND hWnd = msg.hwnd; hWnd != nullptr && hWnd != m_hWnd; hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
             CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
             if (pWnd != nullptr && pWnd->PreTranslateMessage(&msg))
-                return;
+                return TRUE;
         }
-    } catch (...) {
-    }
+        return FALSE;
+    });
+    if (bTranslated)
+        return;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
 }
@@ -257,19 +260,10 @@ LRESULT ClassWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT FailedResult(UINT message)
-{
-    if (message == WM_NCCREATE)
-        return FALSE;
-    if (message == WM_CREATE)
-        return -1;
-    return message == ZCM_GETVALUE || message == ZCM_SETVALUE ? FALSE : 0;
-}
-
 LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Nothing thrown below leaves for the host's code.
-    try {
+    return AfxCallAtBoundary("ZelCal class window", hWnd, message, [&]() -> LRESULT {
         if (message == WM_NCCREATE) {
             wchar_t szName[64] = {};
             ::GetClassNameW(hWnd, szName, 64);
@@ -287,9 +281,7 @@ LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         if (!pWindow)
             return ::DefWindowProcW(hWnd, message, wParam, lParam);
         return pWindow->Handle(message, wParam, lParam);
-    } catch (...) {
-        return FailedResult(message);
-    }
+    });
 }
 
 }  // namespace
