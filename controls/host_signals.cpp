@@ -44,10 +44,15 @@ void ZelEnableMainWindow(BOOL bEnable)
 
 int ZelMessageBox(CWnd* pOwner, const char* pszText, UINT nIcon, bool bDisableMain)
 {
-    if (bDisableMain)
-        ZelEnableMainWindow(FALSE);
+    // The main window is left as the box found it: a host's own modal
+    // dialog may have disabled it, and it stays so.
+    CWnd* pMain = bDisableMain ? AfxGetMainWnd() : nullptr;
+    const HWND hMain = pMain != nullptr ? pMain->m_hWnd : nullptr;
+    const bool bDisabledHere = hMain != nullptr && ::IsWindowEnabled(hMain);
+    if (bDisabledHere)
+        ::EnableWindow(hMain, FALSE);
     int nResult = AfxMessageBoxOwned(pOwner ? pOwner->m_hWnd : nullptr, pszText, ZEL_CAPTION, nIcon);
-    if (bDisableMain)
-        ZelEnableMainWindow(TRUE);
+    if (bDisabledHere && ::IsWindow(hMain))
+        ::EnableWindow(hMain, TRUE);
     return nResult;
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "controls/host_signals.h"
+#include "periodic/rule_dialog_turn.h"
 #include "periodic/zel_reg_set_dlg.h"
 
 namespace {
@@ -146,6 +147,10 @@ void CZelPeriodicFrame::OnBtnDay()
 
 void CZelPeriodicFrame::OnBtnSet()
 {
+    // A second 設定 while a rule dialog is up opens nothing.
+    CZelRuleDialogTurn turn;
+    if (!turn.Taken())
+        return;
     const CZelRule offered = OfferedRule();
     m_keptRule = offered;
 

@@ -1,6 +1,7 @@
 #include "periodic/zel_str_edit.h"
 
 #include "era/rule_wording.h"
+#include "periodic/rule_dialog_turn.h"
 #include "periodic/zel_reg_set_dlg.h"
 #include "resources/resource.h"
 
@@ -30,6 +31,12 @@ void CZelStrEdit::CnvRegStr(int nInterval, int nMonth, int nDay, CString& str)
 
 void CZelStrEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    // A double-click while a rule dialog is up opens no second one.
+    CZelRuleDialogTurn turn;
+    if (!turn.Taken()) {
+        CEdit::OnLButtonDblClk(nFlags, point);
+        return;
+    }
     // The template is found through the resource handle current now.
     CZelRegSetDlg dlg(nullptr);
     if (m_nDay == 0)

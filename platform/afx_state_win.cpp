@@ -13,6 +13,69 @@ AfxThreadState& AfxGetThreadState()
     return state;
 }
 
+AfxThreadState::~AfxThreadState()
+{
+    if (hDestroyHook != nullptr)
+        ::UnhookWindowsHookEx(hDestroyHook);
+}
+
+// ---- wrappers of windows that are not ours -----------------------------------
+
+void AfxWindowGoing(HWND hGoing)
+{
+    AfxThreadState& state = AfxGetThreadState();
+    auto it = state.temporaryMap.find(hGoing);
+    if (it != state.temporaryMap.end()) {
+        state.retiredTemporaries.push_back(std::move(it->second));
+        state.temporaryMap.erase(it);
+    }
+    // Its children go too, not each told of: the next free looks for them.
+    state.bLookForGoneWindows = true;
+    // The main window must not name a window that is gone, nor one that
+    // later gets the same handle.
+    if (state.pThread && state.pThread->m_pMainWnd != nullptr &&
+        state.pThread->m_pMainWnd->m_hWnd == hGoing)
+        state.pThread->m_pMainWnd = nullptr;
+}
+
+static LRESULT CALLBACK DestroyHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_DESTROYWND) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        AfxCallAtBoundary("window destruction hook", hWnd, WM_DESTROY, [hWnd] {
+            AfxWindowGoing(hWnd);
+            return LRESULT{0};
+        });
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void AfxWatchWindowDestruction()
+{
+    AfxThreadState& state = AfxGetThreadState();
+    if (state.hDestroyHook == nullptr)
+        state.hDestroyHook = ::SetWindowsHookExW(WH_CBT, &DestroyHookProc, nullptr, ::GetCurrentThreadId());
+}
+
+void AfxFreeRetiredTemporaries()
+{
+    AfxThreadState& state = AfxGetThreadState();
+    if (state.nHandlingDepth > 0)
+        return;  // a handler may still use a wrapper it was given
+    if (state.bLookForGoneWindows) {
+        for (auto it = state.temporaryMap.begin(); it != state.temporaryMap.end();) {
+            if (!::IsWindow(it->first)) {
+                state.retiredTemporaries.push_back(std::move(it->second));
+                it = state.temporaryMap.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        state.bLookForGoneWindows = false;
+    }
+    state.retiredTemporaries.clear();
+}
+
 CWinThread* AfxGetThread()
 {
     AfxThreadState& state = AfxGetThreadState();
@@ -29,10 +92,17 @@ CWnd* AfxGetMainWnd()
 AfxCurrentMessageScope::AfxCurrentMessageScope(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     : m_saved(AfxGetThreadState().current)
 {
-    AfxGetThreadState().current = AfxCurrentMessage{hWnd, message, wParam, lParam};
+    AfxThreadState& state = AfxGetThreadState();
+    state.current = AfxCurrentMessage{hWnd, message, wParam, lParam};
+    ++state.nHandlingDepth;
 }
 
-AfxCurrentMessageScope::~AfxCurrentMessageScope() { AfxGetThreadState().current = m_saved; }
+AfxCurrentMessageScope::~AfxCurrentMessageScope()
+{
+    AfxThreadState& state = AfxGetThreadState();
+    state.current = m_saved;
+    --state.nHandlingDepth;
+}
 
 LRESULT AfxReportBoundaryException(const char* pszWhere, HWND hWnd, UINT message)
 {
@@ -62,6 +132,8 @@ LRESULT AfxReportBoundaryException(const char* pszWhere, HWND hWnd, UINT message
 
 BOOL CWinThread::PumpMessage()
 {
+    // Before waiting: wrappers of windows that are gone.
+    AfxFreeRetiredTemporaries();
     // Wide throughout, so text in messages never passes the system code page.
     if (!::GetMessageW(&m_msgCur, nullptr, 0, 0))
         return FALSE;

@@ -168,8 +168,8 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
-    // The permanent object of a window, or else a wrapper kept for the
-    // thread's lifetime (so a host may keep the pointer). Null for null.
+    // The permanent object of a window, or else a wrapper that lives as long as
+    // the window (a host may keep the pointer while the window exists). Null for null.
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
 

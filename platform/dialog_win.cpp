@@ -74,15 +74,19 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     return TRUE;
 }
 
-// The top-level window that owns a modal dialog: the parent's, else the
-// main window's.
+// The window that owns a modal dialog: the parent's top-level window; with
+// no parent, the main window's last active pop-up, so that the window the
+// user works in (a host's own dialog included) is the one disabled.
 static HWND ModalOwner(CWnd* pParentWnd)
 {
     HWND hWnd = pParentWnd ? pParentWnd->m_hWnd : nullptr;
-    if (hWnd == nullptr && AfxGetMainWnd() != nullptr)
+    const bool bNoParent = hWnd == nullptr;
+    if (bNoParent && AfxGetMainWnd() != nullptr)
         hWnd = AfxGetMainWnd()->m_hWnd;
-    while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
+    if (bNoParent && hWnd != nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
     return hWnd;
 }
 
@@ -118,10 +122,13 @@ INT_PTR CDialog::DoModal()
     }
     m_bInModalLoop = FALSE;
 
-    if (bEnableOwner)
+    // The owner gets its earlier state back, unless it went (and took the
+    // dialog with it) while the loop ran.
+    const bool bOwnerLives = hOwner != nullptr && ::IsWindow(hOwner);
+    if (bEnableOwner && bOwnerLives)
         ::EnableWindow(hOwner, TRUE);
     if (hWnd != nullptr && ::IsWindow(hWnd)) {
-        if (hOwner != nullptr && ::GetActiveWindow() == hWnd)
+        if (bOwnerLives && ::GetActiveWindow() == hWnd)
             ::SetActiveWindow(hOwner);
         ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);

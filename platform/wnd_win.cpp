@@ -20,9 +20,11 @@ CWnd* CWnd::FromHandle(HWND hWnd)
         return nullptr;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto& temps = AfxGetThreadState().temporaryMap;
-    auto& slot = temps[hWnd];
+    AfxThreadState& state = AfxGetThreadState();
+    auto& slot = state.temporaryMap[hWnd];
     if (!slot) {
+        AfxWatchWindowDestruction();
+        state.bLookForGoneWindows = true;
         slot = std::make_unique<CWnd>();
         slot->m_hWnd = hWnd;
     }
@@ -74,8 +76,13 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (m_hWnd != nullptr && m_pfnSuper != nullptr)
+    if (m_hWnd != nullptr && m_pfnSuper != nullptr) {
+        // Another procedure subclassed on top of ours: putting ours back
+        // would cut that one off, so nothing changes.
+        if (::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc))
+            return nullptr;
         ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    }
     m_pfnSuper = nullptr;
     return Detach();
 }
@@ -85,7 +92,13 @@ CWnd::~CWnd()
     // The object goes: its window must not call into it any more.
     if (m_bPermanent && m_hWnd != nullptr) {
         HWND hWnd = m_hWnd;
-        UnsubclassWindow();
+        if (UnsubclassWindow() == nullptr) {
+            // Another procedure stays on top of ours: the window's messages
+            // pass on to the procedure below without this object.
+            AfxGetThreadState().orphanedProcs[hWnd] = m_pfnSuper;
+            m_pfnSuper = nullptr;
+            Detach();
+        }
         if (::IsWindow(hWnd))
             ::DestroyWindow(hWnd);
     }
@@ -278,8 +291,16 @@ void CWnd::OnKillFocus(CWnd*) { Default(); }
 LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = FromHandlePermanent(hWnd);
-    if (pWnd == nullptr)
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    if (pWnd == nullptr) {
+        auto& orphans = AfxGetThreadState().orphanedProcs;
+        auto it = orphans.find(hWnd);
+        if (it == orphans.end())
+            return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        const WNDPROC pfnSuper = it->second;
+        if (message == WM_NCDESTROY)
+            orphans.erase(it);
+        return ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam);
+    }
 
     LRESULT lResult = AfxCallAtBoundary("AfxWndProc", hWnd, message, [&] {
         AfxCurrentMessageScope current(hWnd, message, wParam, lParam);
@@ -287,7 +308,11 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     });
 
     if (message == WM_NCDESTROY) {
-        // The window is gone: the object lets go of it.
+        // The window is gone: the object lets go of it, and the main window
+        // no longer names it.
+        CWinThread* pThread = AfxGetThread();
+        if (pThread->m_pMainWnd == pWnd)
+            pThread->m_pMainWnd = nullptr;
         pWnd->m_pfnSuper = nullptr;
         pWnd->Detach();
         AfxCallAtBoundary("PostNcDestroy", hWnd, message, [pWnd] {
@@ -295,6 +320,7 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
             return LRESULT{0};
         });
     }
+    AfxFreeRetiredTemporaries();
     return lResult;
 }
 
