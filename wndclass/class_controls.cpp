@@ -198,14 +198,14 @@ struct ClassEntry {
 };
 
 const ClassEntry kClasses[] = {
-    {L"ZelCalNorm", &Make<CZelCalNorm>},
-    {L"ZelCalNormCal", &Make<CZelCalNormCal>},
-    {L"ZelCalBirth", &Make<CZelCalBirth>},
-    {L"ZelCalBirthNotify", &Make<CZelCalBirthNotify>},
-    {L"ZelCalNormNotify", &Make<CZelCalNormNotify>},
-    {L"ZelCalReg", &Make<CZelCalReg>},
-    {L"ZelCalRegNotify", &Make<CZelCalRegNotify>},
-    {L"ZelCalRegNotNotify", &Make<CZelCalRegNotNotify>},
+    {ZELCAL_CLASS_NORM_W, &Make<CZelCalNorm>},
+    {ZELCAL_CLASS_NORMCAL_W, &Make<CZelCalNormCal>},
+    {ZELCAL_CLASS_BIRTH_W, &Make<CZelCalBirth>},
+    {ZELCAL_CLASS_BIRTHNOTIFY_W, &Make<CZelCalBirthNotify>},
+    {ZELCAL_CLASS_NORMNOTIFY_W, &Make<CZelCalNormNotify>},
+    {ZELCAL_CLASS_REG_W, &Make<CZelCalReg>},
+    {ZELCAL_CLASS_REGNOTIFY_W, &Make<CZelCalRegNotify>},
+    {ZELCAL_CLASS_REGNOTNOTIFY_W, &Make<CZelCalRegNotNotify>},
 };
 
 }  // namespace
