@@ -1,5 +1,5 @@
 #include "era_date.h"
-#include "zel_cal_ctrl_util.h"
+#include "era_file_snapshot.h"
 
 CEraDate::CEraDate() : m_nEra(1), m_date(COleDateTime::GetCurrentTime()) {}
 
@@ -18,8 +18,7 @@ CEraDate::~CEraDate() = default;
 
 CString CEraDate::Format()
 {
-    CZelCalCtrlUtil util;
-    return util.FromEra(m_nEra, m_date);
+    return ZelEraDateTextNow(m_nEra, m_date.GetYear(), m_date.GetMonth(), m_date.GetDay());
 }
 
 void CEraDate::SetEraDate(int nEra, COleDateTime date)

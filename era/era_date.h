@@ -13,7 +13,7 @@ public:
     const CEraDate& operator=(const CEraDate& src);
     virtual ~CEraDate();
 
-    // The display text; reads era.dat afresh on every call.
+    // The display text, with era.dat as it is at the time of the call.
     CString Format();
     void SetEraDate(int nEra, COleDateTime date);
     void SetDate(COleDateTime date);

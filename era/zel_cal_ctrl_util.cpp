@@ -1,14 +1,13 @@
 #include "zel_cal_ctrl_util.h"
-#include "zel_cal_ctrl_com.h"
 #include "era_date_text.h"
+#include "era_file_snapshot.h"
 #include "rule_wording.h"
 
 CZelCalCtrlUtil::CZelCalCtrlUtil()
 {
     try {
         m_eraArray.RemoveAll();
-        CZelCalCtrlCom com;
-        com.ReadEraInfo(m_eraArray);
+        ZelReadEraTableNow(m_eraArray);
     } catch (...) {
         TRACE("CZelCalCtrlUtil::CZelCalCtrlUtil era table not loaded\n");
     }

@@ -8,6 +8,8 @@ CZelEra::CZelEra() : m_nDiv(1)
     // Year 0, month 0, day 0 is not a date: both years read -1.
     m_dtStart.SetDateTime(0, 0, 0, 0, 0, 0);
     m_dtEnd.SetDateTime(0, 0, 0, 0, 0, 0);
+    m_nStartYear = m_dtStart.GetYear();
+    m_nEndYear = m_dtEnd.GetYear();
 }
 
 CZelEra::CZelEra(const CZelEra& src) = default;
@@ -18,6 +20,8 @@ const CZelEra& CZelEra::operator=(const CZelEra& src)
     m_strEraname = src.m_strEraname;
     m_dtStart = src.m_dtStart;
     m_dtEnd = src.m_dtEnd;
+    m_nStartYear = src.m_nStartYear;
+    m_nEndYear = src.m_nEndYear;
     return *this;
 }
 
@@ -29,22 +33,25 @@ void CZelEra::SetEraInfo(int nDiv, CString strEraname, int nStartYear, int nEndY
     m_strEraname = strEraname;
     m_dtStart.SetDateTime(nStartYear, 1, 1, 0, 0, 0);
     m_dtEnd.SetDateTime(nEndYear, 1, 1, 0, 0, 0);
+    m_nStartYear = m_dtStart.GetYear();
+    m_nEndYear = m_dtEnd.GetYear();
 }
 
 CString CZelEra::GetEraname() { return m_strEraname; }
 
-int CZelEra::GetStartYear() { return m_dtStart.GetYear(); }
+int CZelEra::GetStartYear() { return m_nStartYear; }
 
-int CZelEra::GetEndYear() { return m_dtEnd.GetYear(); }
+int CZelEra::GetEndYear() { return m_nEndYear; }
 
 int CZelEra::GetDiv() { return m_nDiv; }
 
 int CZelEra::ChkEra(int nYear)
 {
-    int nEnd = GetEndYear();
-    if (nEnd == -1)
-        nEnd = 9999;  // no last year: open up to 9999
-    return m_nDiv == 0 && GetStartYear() <= nYear && nYear <= nEnd ? 1 : 0;
+    if (m_nDiv != 0)
+        return 0;
+    // No last year: open up to 9999.
+    const int nEnd = m_nEndYear == -1 ? 9999 : m_nEndYear;
+    return m_nStartYear <= nYear && nYear <= nEnd ? 1 : 0;
 }
 
 int CZelEra::ChkNum(char* str)

@@ -32,4 +32,10 @@ protected:
     CString m_strEraname;
     COleDateTime m_dtStart;
     COleDateTime m_dtEnd;
+
+private:
+    // The years of m_dtStart and m_dtEnd, kept so that a lookup need not
+    // split a date value.
+    int m_nStartYear;
+    int m_nEndYear;
 };

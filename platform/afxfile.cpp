@@ -312,7 +312,7 @@ BOOL CFile::IsOpen() const { return m_pFile ? TRUE : FALSE; }
 
 #ifdef _WIN32
 
-CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE), m_dwAttributes(0) {}
+CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE) {}
 
 CFileFind::~CFileFind() { Close(); }
 
@@ -325,13 +325,19 @@ BOOL CFileFind::FindFile(LPCSTR pstrName)
     m_hFind = ::FindFirstFileA(pstrName, &data);
     if (m_hFind == INVALID_HANDLE_VALUE)
         return FALSE;
-    m_dwAttributes = data.dwFileAttributes;
+    auto ticks = [](const FILETIME& ft) {
+        return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    };
+    m_stamp.nSize = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    m_stamp.nLastWrite = ticks(data.ftLastWriteTime);
+    m_stamp.nChanged = ticks(data.ftCreationTime);
+    m_stamp.dwAttributes = data.dwFileAttributes;
     return TRUE;
 }
 
 BOOL CFileFind::IsDirectory() const
 {
-    return m_hFind != INVALID_HANDLE_VALUE && (m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TRUE : FALSE;
+    return m_hFind != INVALID_HANDLE_VALUE && (m_stamp.dwAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TRUE : FALSE;
 }
 
 void CFileFind::Close()
@@ -340,6 +346,7 @@ void CFileFind::Close()
         ::FindClose(m_hFind);
         m_hFind = INVALID_HANDLE_VALUE;
     }
+    m_stamp = CFileStamp();
 }
 
 #else
@@ -357,11 +364,29 @@ BOOL CFileFind::FindFile(LPCSTR pstrName)
     struct stat st;
     m_bFound = ::stat(HostPath(pstrName).c_str(), &st) == 0;
     m_bDirectory = m_bFound && S_ISDIR(st.st_mode);
-    return m_bFound ? TRUE : FALSE;
+    if (!m_bFound)
+        return FALSE;
+    // Seconds and nanoseconds since 1970 as 100 ns ticks since 1601.
+    auto ticks = [](const struct timespec& ts) {
+        const ULONGLONG kFrom1601To1970 = 116444736000000000ULL;
+        return kFrom1601To1970 + static_cast<ULONGLONG>(ts.tv_sec) * 10000000ULL +
+               static_cast<ULONGLONG>(ts.tv_nsec) / 100;
+    };
+    m_stamp.nSize = static_cast<ULONGLONG>(st.st_size);
+    m_stamp.nLastWrite = ticks(st.st_mtim);
+    m_stamp.nChanged = ticks(st.st_ctim);
+    m_stamp.dwAttributes = static_cast<DWORD>(st.st_mode);
+    m_stamp.nVolume = static_cast<ULONGLONG>(st.st_dev);
+    m_stamp.nFileIndex = static_cast<ULONGLONG>(st.st_ino);
+    return TRUE;
 }
 
 BOOL CFileFind::IsDirectory() const { return m_bDirectory ? TRUE : FALSE; }
 
-void CFileFind::Close() { m_bFound = m_bDirectory = false; }
+void CFileFind::Close()
+{
+    m_bFound = m_bDirectory = false;
+    m_stamp = CFileStamp();
+}
 
 #endif

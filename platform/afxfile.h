@@ -109,7 +109,28 @@ private:
     std::FILE* m_pFile;
 };
 
-// Tells whether a file or directory of the given name exists.
+// What a directory entry tells of a file without opening it. Times count
+// 100 ns since 1601 (UTC). A file rewritten in place or replaced changes at
+// least one field, unless the rewrite falls within the timestamp's
+// granularity or sets the times back on purpose.
+struct CFileStamp
+{
+    ULONGLONG nSize = 0;
+    ULONGLONG nLastWrite = 0;
+    // Windows: the creation time; natively: the last change of the entry
+    // (a write, a rename over it, a change of mode).
+    ULONGLONG nChanged = 0;
+    DWORD dwAttributes = 0;  // Windows attributes; natively the mode bits
+    // Natively the device and inode number, which tell one file from another
+    // whatever path reached it; a Windows listing does not tell them (0).
+    ULONGLONG nVolume = 0;
+    ULONGLONG nFileIndex = 0;
+
+    bool operator==(const CFileStamp&) const = default;
+};
+
+// Tells whether a file or directory of the given name exists, and what its
+// directory entry says of it.
 class ZELAFX_API CFileFind
 {
 public:
@@ -121,14 +142,16 @@ public:
     BOOL FindFile(LPCSTR pstrName);
     // After a successful FindFile: TRUE when the name is a directory.
     BOOL IsDirectory() const;
+    // The entry found by the last successful FindFile; all zero otherwise.
+    const CFileStamp& GetStamp() const { return m_stamp; }
     void Close();
 
 private:
 #ifdef _WIN32
     HANDLE m_hFind;
-    DWORD m_dwAttributes;
 #else
     bool m_bFound;
     bool m_bDirectory;
 #endif
+    CFileStamp m_stamp;
 };

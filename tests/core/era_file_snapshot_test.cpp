@@ -1,0 +1,84 @@
+// era.dat looked at on every call: each change of the file is seen at the
+// next call, as a fresh read would see it.
+#include "era/era_core.h"
+#include "era/era_file_snapshot.h"
+#include "scratch_dir.h"
+
+#include <filesystem>
+#include <string>
+#include <thread>
+
+namespace {
+
+const COleDateTime kDate(2002, 8, 16, 0, 0, 0);
+
+std::string Shown() { return std::string(CEraDate(0, kDate).Format()); }
+
+}  // namespace
+
+class EraFileSnapshotTest : public ScratchDirTest
+{
+protected:
+    // Rewrites era.dat with bytes and gives it back the last-write time it
+    // had, as a rewrite within the timestamp's granularity would.
+    static void RewriteKeepingTheTime(const std::string& bytes)
+    {
+        const auto written = std::filesystem::last_write_time("data/era.dat");
+        WriteBytes("data/era.dat", bytes);
+        std::filesystem::last_write_time("data/era.dat", written);
+    }
+};
+
+TEST_F(EraFileSnapshotTest, RewriteOfTheSameSizeAndTimeIsSeen)
+{
+    WriteEraFile("2000,0,新,0\r\n");
+    EXPECT_EQ(Shown(), "新3/08/16");
+    RewriteKeepingTheTime("2001,0,旧,0\r\n");
+    EXPECT_EQ(Shown(), "旧2/08/16");
+    RewriteKeepingTheTime("2001,0,新,0\r\n");
+    EXPECT_EQ(std::string(CZelCalCtrlUtil().FromEra(0, kDate)), "新2/08/16");
+}
+
+TEST_F(EraFileSnapshotTest, RemovedOrBrokenFileTakesTheWayOfAFreshRead)
+{
+    WriteEraFile("2000,0,新,0\r\n");
+    EXPECT_EQ(Shown(), "新3/08/16");
+    std::filesystem::remove("data/era.dat");
+    CArray<CZelEra, CZelEra&> table;
+    EXPECT_EQ(ZelReadEraTableNow(table), 0);  // the defaults, written for the next read
+    EXPECT_EQ(table.GetSize(), 5);
+    EXPECT_EQ(ZelReadEraTableNow(table), 1);
+    EXPECT_EQ(table.GetSize(), 10);
+    EXPECT_EQ(Shown(), "平成14/08/16");
+
+    std::filesystem::remove("data/era.dat");
+    std::filesystem::create_directory("data/era.dat");
+    EXPECT_EQ(ZelReadEraTableNow(table), 0);
+    EXPECT_EQ(Shown(), "平成14/08/16");
+}
+
+// A file that has settled is not read again while its entry stays as it was;
+// another file, reached through another current directory, is still seen.
+TEST_F(EraFileSnapshotTest, SettledFileStillSeenToChange)
+{
+    WriteEraFile("2000,0,一,0\r\n");
+    const std::filesystem::path first = m_dir, second = m_dir / "other";
+    std::filesystem::create_directories(second / "data");
+    std::filesystem::current_path(second);
+    WriteEraFile("2000,0,二,0\r\n");
+    // Both files older than any rewrite that could hide in their timestamps.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2200));
+    EXPECT_EQ(Shown(), "二3/08/16");
+    std::filesystem::current_path(first);
+    EXPECT_EQ(Shown(), "一3/08/16");
+    EXPECT_EQ(Shown(), "一3/08/16");
+    std::filesystem::current_path(second);
+    EXPECT_EQ(Shown(), "二3/08/16");
+#ifndef _WIN32
+    // Natively the entry's change time moves with every write, whatever the
+    // last-write time is set to.
+    RewriteKeepingTheTime("2000,0,三,0\r\n");
+    EXPECT_EQ(Shown(), "三3/08/16");
+#endif
+    std::filesystem::current_path(first);
+}
