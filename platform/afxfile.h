@@ -126,7 +126,11 @@ struct CFileStamp
     ULONGLONG nVolume = 0;
     ULONGLONG nFileIndex = 0;
 
-    bool operator==(const CFileStamp&) const = default;
+    bool operator==(const CFileStamp& o) const
+    {
+        return nSize == o.nSize && nLastWrite == o.nLastWrite && nChanged == o.nChanged &&
+               dwAttributes == o.dwAttributes && nVolume == o.nVolume && nFileIndex == o.nFileIndex;
+    }
 };
 
 // Tells whether a file or directory of the given name exists, and what its
