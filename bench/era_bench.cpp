@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace std::chrono;
@@ -107,6 +109,14 @@ void BM_EraFileLook(benchmark::State& state)
     }
 }
 
+// The system call under that look, with nothing of ours around it.
+void BM_StatCall(benchmark::State& state)
+{
+    struct stat st;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(::stat("data/era.dat", &st));
+}
+
 void BM_IcuFormat(benchmark::State& state)
 {
     const auto fmt = MakeIcuFormat();
@@ -127,6 +137,7 @@ void BM_IcuFormat(benchmark::State& state)
 BENCHMARK(BM_FromEra)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_EraDateFormat)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_EraFileLook)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_StatCall)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_IcuFormat)->Unit(benchmark::kNanosecond);
 
 // Keeps the console output and remembers the median CPU time per call of
@@ -238,16 +249,20 @@ int main(int argc, char** argv)
     const double format = reporter.NsPerCall("BM_EraDateFormat");
     const double icu = reporter.NsPerCall("BM_IcuFormat");
     const double look = reporter.NsPerCall("BM_EraFileLook");
+    const double statCall = reporter.NsPerCall("BM_StatCall");
     std::printf("\nDates: %zu, 1868-01-01 to 2030-12-31 in steps of 29 days; medians of CPU time\n",
                 Dates().size());
     std::printf("%-48s %10.1f ns/call\n", "CZelCalCtrlUtil::FromEra(0, y, m, d)", fromEra);
     std::printf("%-48s %10.1f ns/call\n", "CEraDate::Format (era.dat unchanged)", format);
     std::printf("%-48s %10.1f ns/call\n", "ICU SimpleDateFormat Gy/MM/dd (japanese)", icu);
     std::printf("%-48s %10.1f ns/call\n", "one look at era.dat's directory entry", look);
+    std::printf("%-48s %10.1f ns/call\n", "the stat() system call alone", statCall);
     if (fromEra > 0.0 && format > 0.0 && icu > 0.0) {
         std::printf("ICU / FromEra: %.1f times (goal 20 or more)\n", icu / fromEra);
         std::printf("CEraDate::Format / ICU: %.2f (goal 1.00 or less)\n", format / icu);
         std::printf("CEraDate::Format / (one look + FromEra): %.2f\n", format / (look + fromEra));
+        std::printf("CEraDate::Format / (stat() + FromEra): %.2f\n", format / (statCall + fromEra));
+        std::printf("stat() / ICU: %.2f\n", statCall / icu);
     }
     CompareWithIcu();
     return 0;

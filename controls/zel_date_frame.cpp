@@ -5,6 +5,7 @@
 #include "controls/host_signals.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
+#include "era/era_file_snapshot.h"
 #include "era/era_table.h"
 #include "module/zel_module.h"
 
@@ -56,8 +57,7 @@ BOOL CZelDateFrame::OnInitDialog()
 
 void CZelDateFrame::LoadEraTable()
 {
-    CZelCalCtrlCom com;
-    com.ReadEraInfo(m_arEra);
+    ZelReadEraTableNow(m_arEra);
     FillEraList();
 }
 

@@ -58,7 +58,6 @@ public:
     int WithTable(Use use)
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        const ULONGLONG nNow = NowTicks();
         const bool bDir = LookFrom(m_strLookDir);
         CFileFind find;
         const bool bFound = find.FindFile(kZelEraFilePath) != FALSE;
@@ -68,6 +67,8 @@ public:
             use(m_table);
             return 1;
         }
+        // Taken before the read, so a change during it cannot count as settled.
+        const ULONGLONG nNow = NowTicks();
         m_bHeld = false;
         m_table.RemoveAll();
         CZelCalCtrlCom com;

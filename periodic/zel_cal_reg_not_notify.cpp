@@ -1,4 +1,5 @@
 #include "periodic/zel_cal_reg_not_notify.h"
+#include "era/era_file_snapshot.h"
 
 // Name of the entry that stands for no date.
 #define ZEL_NO_DATE_ENTRY "なし"
@@ -46,8 +47,7 @@ void CZelCalRegNotNotify::LoadEraTable()
     none.SetEraInfo(1, ZEL_NO_DATE_ENTRY, 0, 0);
     m_arEra.Add(none);
     CArray<CZelEra, CZelEra&> arTable;
-    CZelCalCtrlCom com;
-    com.ReadEraInfo(arTable);
+    ZelReadEraTableNow(arTable);
     for (INT_PTR i = 0; i < arTable.GetSize(); ++i)
         m_arEra.Add(arTable[i]);
     FillEraList();

@@ -62,7 +62,7 @@ TEST_F(EraFileSnapshotTest, RemovedOrBrokenFileTakesTheWayOfAFreshRead)
 TEST_F(EraFileSnapshotTest, SettledFileStillSeenToChange)
 {
     WriteEraFile("2000,0,一,0\r\n");
-    const std::filesystem::path first = m_dir, second = m_dir / "other";
+    const std::filesystem::path first = std::filesystem::current_path(), second = first / "other";
     std::filesystem::create_directories(second / "data");
     std::filesystem::current_path(second);
     WriteEraFile("2000,0,二,0\r\n");
