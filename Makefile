@@ -3,7 +3,7 @@
 PREFIX ?= $(CURDIR)/build/package
 SHELL := /bin/sh
 
-.PHONY: all setup build test install demo bench fuzz clean
+.PHONY: all setup build test install demo bench fuzz soak clean
 
 all: build
 
@@ -48,6 +48,20 @@ fuzz: setup
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
 	tools/run-fuzzers.sh $(CURDIR)/build/fuzz $(FUZZ_SECONDS)
+
+# The long runs of the window tests: every control SOAK_LIFETIMES times made,
+# shown, given a value, read and destroyed with heap bytes, GDI objects,
+# kernel handles and windows flat, and SOAK_EVENTS random user events per
+# control and for the modal date dialog (the test run does fewer of each).
+SOAK_LIFETIMES ?= 500
+SOAK_EVENTS ?= 3000
+SOAK_TESTS = ProcessCountersTest.*:WrapperLifetimeTest.*:SoakTest*:RandomInputTest*:RandomDateDialogTest.*
+soak: setup
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 --target window_tests
+	cd build/win64/tests && ZEL_SOAK_LIFETIMES=$(SOAK_LIFETIMES) ZEL_RANDOM_EVENTS=$(SOAK_EVENTS) \
+	  $(CURDIR)/tools/with-display.sh $(CURDIR)/build/win64 $(CURDIR)/tools/wine-run.sh $(CURDIR)/build/win64 \
+	  $(CURDIR)/build/win64/bin/window_tests.exe --gtest_filter='$(SOAK_TESTS)'
 
 clean:
 	rm -rf build

@@ -1,0 +1,52 @@
+// Every exported control's value as one set of numbers, so one test can give
+// values to all of them and read them back, whatever each one's arguments.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "ZelCalCtrl.h"
+
+struct ControlValue {
+    int nDiv = 1, nYear = 0, nMonth = 0, nDay = 0, nNotify = 0, nInterval = 0;
+    COleDateTime dt;
+};
+
+template <class T>
+void GiveValue(T& c, const ControlValue& v)
+{
+    if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0, 0, v.dt); })
+        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt);
+    else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0, v.dt); })
+        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt);
+    else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0); })
+        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify);
+    else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0); })
+        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
+    else if constexpr (requires { c.SetChoiceData(0, 0, 0); })
+        c.SetChoiceData(v.nDiv, v.nYear, v.nNotify);
+    else
+        c.SetChoiceData(v.nDiv, v.nYear);
+}
+
+template <class T>
+ControlValue ReadValue(T& c)
+{
+    ControlValue v;
+    if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt); })
+        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt);
+    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt); })
+        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt);
+    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify); })
+        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify);
+    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay); })
+        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
+    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nNotify); })
+        c.GetChoiceData(v.nDiv, v.nYear, v.nNotify);
+    else
+        c.GetChoiceData(v.nDiv, v.nYear);
+    return v;
+}
+
+// The exported controls a host places in its dialog.
+using AllControls = ::testing::Types<CZelCalNorm, CZelCalNormCal, CZelCalBirth, CZelCalBirthNotify,
+                                     CZelCalNormNotify, CZelCalReg, CZelCalRegNotify, CZelCalRegNotNotify>;

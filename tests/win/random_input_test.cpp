@@ -1,0 +1,234 @@
+// A seeded stream of user events into every control and the modal date
+// dialog: Tab, Shift+Tab, Enter, Escape, arrows, digits, letters, Backspace,
+// pasted Japanese text, era choices, clicks on the buttons and the check box,
+// the rule dialog answered at random. Every box is closed as it appears.
+// After each event: no named flag left, no host window left disabled, the
+// value within what the fields can give. A watchdog ends the run on a hang.
+// ZEL_RANDOM_SEED replays a run; ZEL_RANDOM_EVENTS sets the events per
+// control (make soak: 3000).
+#include "window_test.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "control_values.h"
+#include "modal_script.h"
+
+namespace {
+
+unsigned EnvOr(const char* pszName, unsigned nDefault)
+{
+    const char* psz = std::getenv(pszName);
+    return psz != nullptr && *psz != '\0' ? static_cast<unsigned>(std::strtoul(psz, nullptr, 10)) : nDefault;
+}
+
+// Ends the process with the seed when no event finished in the last 20 seconds.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned nSeed) : m_nSeed(nSeed)
+    {
+        ::CreateTimerQueueTimer(&m_hTimer, nullptr, &Watchdog::Check, this, kMillis, kMillis, 0);
+    }
+    ~Watchdog() { ::DeleteTimerQueueTimer(nullptr, m_hTimer, INVALID_HANDLE_VALUE); }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+    void Pet(int nEvent) { m_nEvent = nEvent, ++m_nBeats; }
+
+private:
+    static constexpr DWORD kMillis = 20000;
+    static void CALLBACK Check(void* pParam, BOOLEAN)
+    {
+        auto* pThis = static_cast<Watchdog*>(pParam);
+        if (pThis->m_nBeats.exchange(0) == 0) {
+            std::fprintf(stderr, "hang after event %d, seed %u\n", pThis->m_nEvent.load(), pThis->m_nSeed);
+            std::fflush(stderr);
+            ::TerminateProcess(::GetCurrentProcess(), 3);
+        }
+    }
+    const unsigned m_nSeed;
+    HANDLE m_hTimer = nullptr;
+    std::atomic<int> m_nEvent{0}, m_nBeats{0};
+};
+
+bool IsClass(HWND hWnd, const char* pszClass)
+{
+    char cls[32] = {};
+    return ::GetClassNameA(hWnd, cls, sizeof cls) && ::lstrcmpiA(cls, pszClass) == 0;
+}
+
+// A user pressing, typing, pasting, choosing and clicking at random inside
+// one window (a control, the date dialog, the rule dialog).
+class RandomUser {
+public:
+    explicit RandomUser(unsigned nSeed) : m_rng(nSeed) {}
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+
+    void Act(HWND hRoot)
+    {
+        static const UINT kKeys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_BACK};
+        static const char* const kPastes[] = {"平成", "１２", "昭和六十年", "表ソ", "ｱｲｳ", "2002/4/7"};
+        char szChar[2] = {};
+        switch (Pick(9)) {
+        case 0:
+        case 1:
+            return TestHost::PressKey(kKeys[Pick(8)], Pick(3) == 0);
+        case 2:
+            return szChar[0] = static_cast<char>('0' + Pick(10)), TestHost::Type(szChar);
+        case 3:
+            return szChar[0] = static_cast<char>('a' + Pick(26)), TestHost::Type(szChar);
+        case 4:
+            if (IsClass(::GetFocus(), "Edit"))
+                ::SendMessageA(::GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kPastes[Pick(6)]));
+            return TestHost::Pump();
+        case 5:
+            if (const HWND hList = Item(hRoot, "ComboBox"))
+                TestHost::ChooseWithKeys(hList, Pick(static_cast<int>(::SendMessageA(hList, CB_GETCOUNT, 0, 0)) + 1));
+            return;
+        case 6:
+            if (const HWND hButton = Item(hRoot, "Button"))
+                TestHost::Click(hButton);
+            return;
+        case 7:
+            if (const HWND hEdit = Item(hRoot, "Edit"))
+                ::PostMessageA(hEdit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3)), TestHost::Pump();
+            return;
+        default:
+            if (const HWND hItem = Item(hRoot, Pick(2) ? "Edit" : "ComboBox"))
+                TestHost::Focus(hItem);
+        }
+    }
+
+private:
+    // A visible, enabled child of the class, or null.
+    HWND Item(HWND hRoot, const char* pszClass)
+    {
+        std::vector<HWND> items;
+        for (HWND h = ::GetWindow(hRoot, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+            if (IsClass(h, pszClass) && ::IsWindowVisible(h) && ::IsWindowEnabled(h))
+                items.push_back(h);
+        return items.empty() ? nullptr : items[Pick(static_cast<int>(items.size()))];
+    }
+    std::mt19937 m_rng;
+};
+
+// Answers every rule dialog: a few events at random, then OK or Cancel; a
+// dialog still open after some rounds is cancelled.
+class RuleDialogAnswerer {
+public:
+    explicit RuleDialogAnswerer(RandomUser& user) { s_pUser = &user; }
+    ~RuleDialogAnswerer() { s_pUser = nullptr; }
+
+private:
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const HWND hWnd = reinterpret_cast<HWND>(wParam);
+        if (nCode == HCBT_ACTIVATE && s_pUser != nullptr && ::GetPropA(hWnd, "ZelSeen") == nullptr &&
+            TestHost::Text(hWnd) == "定期の設定") {
+            ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));  // not a box for the recorder
+            s_hDlg = hWnd, s_nRounds = 0;
+            ::SetTimer(nullptr, 0, 0, &Answer);
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR idEvent, DWORD)
+    {
+        ::KillTimer(nullptr, idEvent);
+        const HWND hDlg = s_hDlg;
+        auto open = [hDlg] { return ::IsWindow(hDlg) && ::IsWindowVisible(hDlg); };
+        if (!open() || s_pUser == nullptr)
+            return;
+        if (++s_nRounds > 4)
+            return void(::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0));
+        for (int i = s_pUser->Pick(5); i > 0 && open(); --i)
+            s_pUser->Act(hDlg);
+        if (open())
+            TestHost::Click(::GetDlgItem(hDlg, s_pUser->Pick(2) ? IDOK : IDCANCEL));
+        if (open())
+            ::SetTimer(nullptr, 0, 0, &Answer);
+    }
+    static inline RandomUser* s_pUser = nullptr;
+    static inline HWND s_hDlg = nullptr;
+    static inline int s_nRounds = 0;
+    CbtHook m_hook{&RuleDialogAnswerer::CbtProc};
+};
+
+// What is wrong after an event: a named flag left, a host window disabled
+// (not checked while a modal dialog of the library rightly disables its
+// owner), a value the fields cannot give. Empty when all is well.
+std::string Faults(const TestHost& host, const ControlValue& v, bool bHostChecked = true)
+{
+    std::string strFaults;
+    for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"})
+        if (const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag))
+            ::CloseHandle(hFlag), strFaults += std::string(pszFlag) + " left; ";
+    if (bHostChecked && !(::IsWindowEnabled(host.MainWindow()) && ::IsWindowEnabled(host.Dialog()->m_hWnd)))
+        strFaults += "a host window left disabled; ";
+    // A year field of four digits gives at most era year 9999 of 平成 (from 1989).
+    const bool bInRange = (v.nDiv == 0 || v.nDiv == 1) && v.nYear >= 0 && v.nYear <= 9999 + 1988 &&
+                          v.nMonth >= 0 && v.nMonth <= 99 && v.nDay >= 0 && v.nDay <= 99 &&
+                          (v.nNotify == 0 || v.nNotify == 1) && v.nInterval >= -1 && v.nInterval <= 12;
+    if (!bInRange)
+        strFaults += "value " + std::to_string(v.nDiv) + " " + std::to_string(v.nYear) + "/" +
+                     std::to_string(v.nMonth) + "/" + std::to_string(v.nDay) + " notify " +
+                     std::to_string(v.nNotify) + " interval " + std::to_string(v.nInterval);
+    return strFaults;
+}
+
+struct RandomRun {
+    const unsigned nSeed = EnvOr("ZEL_RANDOM_SEED", std::random_device{}());
+    const int nEvents = static_cast<int>(EnvOr("ZEL_RANDOM_EVENTS", 80));
+    RandomUser user{nSeed};
+    RuleDialogAnswerer answerer{user};
+    Watchdog watchdog{nSeed};
+    RandomRun() { std::printf("seed %u (ZEL_RANDOM_SEED), %d events\n", nSeed, nEvents); }
+};
+
+template <class T>
+class RandomInputTest : public ControlTest<T> {};
+TYPED_TEST_SUITE(RandomInputTest, AllControls);
+
+TYPED_TEST(RandomInputTest, SeededUserEventsLeaveEverythingSound)
+{
+    RandomRun run;
+    GiveValue(this->ctrl, {0, 2002, 4, 7, 1, 0, COleDateTime(2002, 4, 7, 0, 0, 0)});
+    for (int i = 0; i < run.nEvents; ++i) {
+        run.user.Act(this->ctrl.m_hWnd);
+        run.watchdog.Pet(i);
+        ASSERT_EQ(Faults(this->host, ReadValue(this->ctrl)), "") << "event " << i << ", seed " << run.nSeed;
+        this->boxes.boxes.clear();
+        this->host.commands.clear();
+    }
+}
+
+using RandomDateDialogTest = WindowTest;
+
+// Runs of the dialog with no parent, each ended by the stream (Enter or
+// Escape on a good date) or cancelled after 40 events.
+TEST_F(RandomDateDialogTest, SeededUserEventsLeaveEverythingSound)
+{
+    RandomRun run;
+    CZelCalNormDlg popup;
+    for (int nDone = 0; nDone < run.nEvents;) {
+        ControlValue out{0, 2002, 4, 7, 0, 0, COleDateTime()};
+        ModalScript driver([&](HWND hDlg) {
+            for (int k = 0; k < 40 && nDone < run.nEvents && ::IsWindowVisible(hDlg); ++k, ++nDone) {
+                run.user.Act(hDlg);
+                run.watchdog.Pet(nDone);
+                ControlValue shown;
+                popup.GetChoiceData(shown.nDiv, shown.nYear, shown.nMonth, shown.nDay);
+                EXPECT_EQ(Faults(host, shown, false), "") << "event " << nDone << ", seed " << run.nSeed;
+                boxes.boxes.clear();
+            }
+            if (::IsWindowVisible(hDlg))
+                ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+        });
+        const int nResult = popup.DoModal(out.nDiv, out.nYear, out.nMonth, out.nDay, 100, 100);
+        EXPECT_TRUE(nResult == IDOK || nResult == IDCANCEL) << nResult;
+        ASSERT_EQ(Faults(host, out), "") << "after event " << nDone << ", seed " << run.nSeed;
+        host.commands.clear();
+    }
+}
+
+}  // namespace
