@@ -29,7 +29,7 @@ void CZelBirthYearFrame::GetBirthYear(int& nDiv, int& nYear)
     nYear = m_date.nYear;
 }
 
-void CZelBirthYearFrame::EnableYearFields(int bEnable)
+void CZelBirthYearFrame::EnableFields(int bEnable)
 {
     m_YearEdit.EnableWindow(bEnable);
     m_FormCombo.EnableWindow(bEnable);

@@ -17,5 +17,5 @@ protected:
     // GetChoiceData: the calendar shown and the Western year.
     void GetBirthYear(int& nDiv, int& nYear);
     // UseControl: the year field, then the era list.
-    void EnableYearFields(int bEnable);
+    void EnableFields(int bEnable);
 };

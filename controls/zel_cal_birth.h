@@ -12,7 +12,7 @@ public:
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear) { SetBirthYear(nDiv, nYear); }
     void GetChoiceData(int& nDiv, int& nYear) { GetBirthYear(nDiv, nYear); }
-    void UseControl(int bEnable) { EnableYearFields(bEnable); }
+    void UseControl(int bEnable) { EnableFields(bEnable); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
 
 protected:

@@ -1,9 +1,5 @@
 #include "controls/zel_cal_birth_notify.h"
 
-BEGIN_MESSAGE_MAP(CZelCalBirthNotify, CZelBirthYearFrame)
-    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
-END_MESSAGE_MAP()
-
 CZelCalBirthNotify::CZelCalBirthNotify(CWnd* pParent)
     : CZelNotifySwitch<CZelBirthYearFrame>(IDD_ZELCALBIRTHNOTIFY, pParent)
 {
@@ -13,8 +9,7 @@ CZelCalBirthNotify::~CZelCalBirthNotify() = default;
 
 void CZelCalBirthNotify::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    BindNotifyBox(pDX);
+    CZelNotifySwitch::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_YEAR_EDIT, m_YearEdit);
     DDX_Control(pDX, IDC_FORM_COMBO, m_FormCombo);
 }
@@ -33,10 +28,4 @@ void CZelCalBirthNotify::GetChoiceData(int& nDiv, int& nYear, int& nNotify)
 {
     GetBirthYear(nDiv, nYear);
     nNotify = m_bNotify;
-}
-
-void CZelCalBirthNotify::UseControl(int bEnable)
-{
-    m_ChkNotify.EnableWindow(bEnable);
-    EnableYearFields(bEnable);
 }

@@ -14,7 +14,6 @@ public:
     void SetFocusCalCtrl(int bFirst) { this->FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear, int nNotify);
     void GetChoiceData(int& nDiv, int& nYear, int& nNotify);
-    void UseControl(int bEnable);
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
 
 protected:
@@ -25,6 +24,4 @@ protected:
 private:
     using CZelDateFrame::ChgYear;
     using CZelDateFrame::EnableMainWindow;
-
-    DECLARE_MESSAGE_MAP()
 };

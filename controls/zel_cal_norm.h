@@ -10,7 +10,7 @@ public:
     ~CZelCalNorm() override;
 
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
-    void UseControl(int bEnable) { EnableDateFields(bEnable); }
+    void UseControl(int bEnable) { EnableFields(bEnable); }
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }

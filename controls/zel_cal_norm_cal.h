@@ -18,7 +18,7 @@ public:
     {
         GetFullDate().CopyTo(nDiv, nYear, nMonth, nDay);
     }
-    void UseControl(int bEnable) { EnableDateFields(bEnable); }
+    void UseControl(int bEnable) { EnableFields(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
     void EnableMainWindow(int bEnable) { CZelDateFrame::EnableMainWindow(bEnable); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }

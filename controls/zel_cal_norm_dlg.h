@@ -22,7 +22,7 @@ public:
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
     void SetChoiceData(int nDiv, int nYear, int nMonth, int nDay) { SetFullDate({nDiv, nYear, nMonth, nDay}); }
     void GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& nDay) { ReadDate().CopyTo(nDiv, nYear, nMonth, nDay); }
-    void UseControl(int bEnable) { EnableDateFields(bEnable); }
+    void UseControl(int bEnable) { EnableFields(bEnable); }
     void cancelBkColor(int) { CancelBackground(); }
 
 protected:

@@ -1,9 +1,5 @@
 #include "controls/zel_cal_norm_notify.h"
 
-BEGIN_MESSAGE_MAP(CZelCalNormNotify, CZelFullDateFrame)
-    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
-END_MESSAGE_MAP()
-
 CZelCalNormNotify::CZelCalNormNotify(CWnd* pParent)
     : CZelNotifySwitch<CZelFullDateFrame>(IDD_ZELCALNORMNOTIFY, pParent)
 {
@@ -13,8 +9,7 @@ CZelCalNormNotify::~CZelCalNormNotify() = default;
 
 void CZelCalNormNotify::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    BindNotifyBox(pDX);
+    CZelNotifySwitch::DoDataExchange(pDX);
     BindDateFields(pDX);
 }
 
@@ -35,10 +30,4 @@ void CZelCalNormNotify::GetChoiceData(int& nDiv, int& nYear, int& nMonth, int& n
     nNotify = m_bNotify;
     TRACE("CZelCalNormNotify::GetChoiceData() 和暦/西暦=%d, %d/%d/%d, 通知=%d\n", nDiv, nYear, nMonth, nDay,
           nNotify);
-}
-
-void CZelCalNormNotify::UseControl(int bEnable)
-{
-    m_ChkNotify.EnableWindow(bEnable);
-    EnableDateFields(bEnable);
 }

@@ -379,7 +379,7 @@ CZelDate CZelFullDateFrame::GetFullDate()
     return m_date;
 }
 
-void CZelFullDateFrame::EnableDateFields(int bEnable)
+void CZelFullDateFrame::EnableFields(int bEnable)
 {
     m_YearEdit.EnableWindow(bEnable);
     m_MonthEdit.EnableWindow(bEnable);

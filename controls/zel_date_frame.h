@@ -139,7 +139,7 @@ protected:
     // and year read, so that a window made again shows what was read.
     CZelDate GetFullDate();
     // UseControl: year, month, era list and day field, in that order.
-    void EnableDateFields(int bEnable);
+    void EnableFields(int bEnable);
     // Binds the year, month, era list and day field, in that order.
     void BindDateFields(CDataExchange* pDX);
 

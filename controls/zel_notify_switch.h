@@ -4,13 +4,22 @@
 // stop of the key walk; it has no set-focus handler, so it is recognised by
 // the focus itself.
 //
-// Each control adds ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify) to its own map.
+// The switch brings its own map entry, its binding and its part of
+// UseControl: a control derived from it lists none of them again.
 #pragma once
 
 #include "controls/zel_date_frame.h"
 
 template <class TFrame>
 class CZelNotifySwitch : public TFrame {
+public:
+    // The box, then the frame's own fields.
+    void UseControl(int bEnable)
+    {
+        m_ChkNotify.EnableWindow(bEnable);
+        this->EnableFields(bEnable);
+    }
+
 protected:
     CZelNotifySwitch(UINT nIDTemplate, CWnd* pParent) : TFrame(nIDTemplate, pParent) {}
 
@@ -34,7 +43,12 @@ protected:
         return nField;
     }
 
-    void BindNotifyBox(CDataExchange* pDX) { DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify); }
+    // The box is bound before the control's own fields.
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        TFrame::DoDataExchange(pDX);
+        DDX_Control(pDX, IDC_CHK_NOTIFY, m_ChkNotify);
+    }
     // The box shows m_bNotify, set by program: no click, no signal.
     void ShowNotify() { this->CheckDlgButton(IDC_CHK_NOTIFY, static_cast<UINT>(m_bNotify)); }
 
@@ -47,4 +61,10 @@ protected:
 
     int m_bNotify = 0;
     CButton m_ChkNotify;
+
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_TEMPLATE_MESSAGE_MAP(CZelNotifySwitch, TFrame, TFrame)
+    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
+END_MESSAGE_MAP()

@@ -7,10 +7,6 @@
 static const int kRuleYear = 2000;
 static const int kRuleMonth = 12;
 
-BEGIN_MESSAGE_MAP(CZelCalRegNotify, CZelPeriodicFrame)
-    ON_BN_CLICKED(IDC_CHK_NOTIFY, OnChkNotify)
-END_MESSAGE_MAP()
-
 CZelCalRegNotify::CZelCalRegNotify(CWnd* pParent) : CZelNotifySwitch(IDD_ZELCALREGNOTIFY, pParent) {}
 
 CZelCalRegNotify::CZelCalRegNotify(UINT nIDTemplate, CWnd* pParent) : CZelNotifySwitch(nIDTemplate, pParent) {}
@@ -19,11 +15,10 @@ CZelCalRegNotify::~CZelCalRegNotify() = default;
 
 void CZelCalRegNotify::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CZelNotifySwitch::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_BTN_DAY, m_DayBtn);
     DDX_Control(pDX, IDC_BTN_REG, m_RegBtn);
     DDX_Control(pDX, IDC_BTN_SET, m_SetBtn);
-    BindNotifyBox(pDX);
     DDX_Control(pDX, IDC_STR_EDIT, m_StrEdit);
     BindDateFields(pDX);
 }

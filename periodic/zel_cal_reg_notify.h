@@ -39,6 +39,4 @@ protected:
     void StoreAcceptedRule(const CZelRule& rule) override;
     // 日時, once today's date is the base date: false leaves the face as it is.
     virtual bool MayShowDateAgain() { return true; }
-
-    DECLARE_MESSAGE_MAP()
 };

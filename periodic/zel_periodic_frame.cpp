@@ -13,8 +13,8 @@ const UINT kDateFaceItems[] = {IDC_FORM_COMBO, IDC_YEAR_EDIT,   IDC_MONTH_EDIT, 
                                IDC_BTN_REG,    IDC_LABEL_YEAR, IDC_LABEL_MONTH, IDC_LABEL_DAY};
 const UINT kRuleFaceItems[] = {IDC_STR_EDIT, IDC_BTN_SET, IDC_BTN_DAY};
 
-// UseControl's items, in its order; a control without the check box skips it.
-const UINT kUsedItems[] = {IDC_BTN_DAY,   IDC_BTN_REG,    IDC_BTN_SET,    IDC_CHK_NOTIFY, IDC_STR_EDIT,
+// UseControl's items, in its order.
+const UINT kUsedItems[] = {IDC_BTN_DAY,   IDC_BTN_REG,    IDC_BTN_SET,    IDC_STR_EDIT,
                            IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_FORM_COMBO, IDC_DAY_EDIT};
 
 // The wording of a value that holds no date at all: 毎月1日.
@@ -38,7 +38,7 @@ CZelPeriodicFrame::~CZelPeriodicFrame() = default;
 
 bool CZelPeriodicFrame::InDateFace() const { return ::IsWindowVisible(Item(IDC_FORM_COMBO)) != FALSE; }
 
-void CZelPeriodicFrame::UseControl(int bEnable)
+void CZelPeriodicFrame::EnableFields(int bEnable)
 {
     for (UINT nID : kUsedItems) {
         if (HWND hItem = Item(nID))

@@ -18,9 +18,9 @@ public:
     // Non-zero: the first stop of the face in force (era list or 設定);
     // 0: its last.
     void SetFocusCalCtrl(int bFirst) { FocusFirstOrLast(bFirst); }
-    // Enables or disables the buttons, the check box (when there is one),
-    // the rule text and the date fields; the labels are left alone.
-    void UseControl(int bEnable);
+    // Enables or disables the buttons, the rule text and the date fields;
+    // the labels are left alone (the notification switch adds its box).
+    void UseControl(int bEnable) { EnableFields(bEnable); }
     void SendErrorMessage() { CZelDateFrame::SendErrorMessage(); }
 
 protected:
@@ -62,6 +62,7 @@ protected:
     void OnCalendarSwitched(int nDiv, bool bSelchange) override;
     void ShowInitialValue() override { DspInitData(); }
 
+    void EnableFields(int bEnable);
     // Chooses the face for the held value and shows it.
     void DspInitData();
     // Shows the rule face (non-zero) or the date face (0).

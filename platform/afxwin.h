@@ -77,6 +77,16 @@ protected:                                                      \
         typedef baseClass TheBaseClass;                                          \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
+// The map of a class template (a mixin over its base), chained to baseClass.
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, typeParam, baseClass)                           \
+    template <class typeParam>                                                             \
+    const AFX_MSGMAP* theClass<typeParam>::GetMessageMap() const { return GetThisMessageMap(); } \
+    template <class typeParam>                                                             \
+    const AFX_MSGMAP* theClass<typeParam>::GetThisMessageMap() {                           \
+        typedef theClass<typeParam> ThisClass;                                             \
+        typedef baseClass TheBaseClass;                                                    \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
 #define END_MESSAGE_MAP()                                                        \
         { 0, 0, 0, 0, nullptr } };                                               \
         static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, \

@@ -13,6 +13,11 @@ LRESULT CALLBACK TestHost::MainProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     if (message != WM_COMMAND || g_pHost == nullptr)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     g_pHost->commands.push_back({wParam, lParam});
+    std::string event = "WM_COMMAND " + std::to_string(wParam);
+    for (const char* pszName : {"ZEL2_DATE_CHANGE", "ZEL2_CALWND_ENABLE", "ZEL_DATE_ERROR_MESSAGE"})
+        if (wParam == ::RegisterWindowMessageA(pszName))
+            event = pszName;
+    g_pHost->events.push_back(event + " " + std::to_string(lParam));
     if (g_pHost->onCommand)
         g_pHost->onCommand(g_pHost->commands.back());
     return 0;
@@ -45,13 +50,10 @@ TestHost::~TestHost()
     g_pHost = nullptr;
 }
 
-int TestHost::Count(const char* pszName, LPARAM lParam) const
+void TestHost::Note(const std::string& event)
 {
-    const UINT nMsg = ::RegisterWindowMessageA(pszName);
-    int n = 0;
-    for (const RecordedCommand& c : commands)
-        n += c.wParam == nMsg && c.lParam == lParam;
-    return n;
+    if (g_pHost != nullptr)
+        g_pHost->events.push_back(event);
 }
 
 void TestHost::Pump()
@@ -129,6 +131,7 @@ LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lP
         s_pThis->boxes.push_back({TestHost::Text(hText), TestHost::Text(hWnd), TestHost::WideText(hText),
                                   TestHost::WideText(hWnd), IconOf(hWnd), ::GetWindow(hWnd, GW_OWNER),
                                   pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd)});
+        TestHost::Note("box: " + s_pThis->boxes.back().text);
         ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ZelCalCtrl.h"
-#include "controls/host_signals.h"
 #include "holder_process.h"
 
 struct RecordedCommand {
@@ -31,8 +30,12 @@ public:
     // The WM_COMMANDs the main window got; onCommand is called inside its handling.
     std::vector<RecordedCommand> commands;
     std::function<void(const RecordedCommand&)> onCommand;
-    // How many of the registered message pszName arrived, with lParam.
-    int Count(const char* pszName, LPARAM lParam = 0) const;
+    // What the host was told, in order: each command as "NAME lParam" (the
+    // library's registered messages by name, any other as "WM_COMMAND wParam
+    // lParam") and each message box as "box: " and its text.
+    std::vector<std::string> events;
+    void Clear() { commands.clear(), events.clear(); }
+    static void Note(const std::string& event);
 
     // The framework's pump until the queue is empty.
     static void Pump();
@@ -57,8 +60,18 @@ private:
     HWND m_hDialog = nullptr;
 };
 
-// A named flag the test holds for its lifetime, as a host would.
-using HeldFlag = CZelNamedFlag;
+// A named flag the test holds for its lifetime, as a host would: a mutex of
+// that name owned from its making, with the raw calls (not the library's own).
+class HeldFlag {
+public:
+    explicit HeldFlag(const char* pszName) : m_h(::CreateMutexA(nullptr, TRUE, pszName)) {}
+    ~HeldFlag() { ::ReleaseMutex(m_h), ::CloseHandle(m_h); }
+    HeldFlag(const HeldFlag&) = delete;
+    HeldFlag& operator=(const HeldFlag&) = delete;
+
+private:
+    HANDLE m_h;
+};
 
 // A second process that holds a named flag until this object goes.
 struct FlagHolderProcess : HolderProcess {

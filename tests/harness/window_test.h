@@ -63,6 +63,7 @@ class ControlTest : public WindowTest {
 protected:
     void SetUp() override
     {
+        dtBeforeCreate = COleDateTime::GetCurrentTime();
         ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
         ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         ctrl.SetParentCtrl(host.Prev(), host.Next());
@@ -72,4 +73,17 @@ protected:
     std::string Field(int nID) { return TestHost::Text(Item(nID)); }
 
     TControl ctrl;
+    COleDateTime dtBeforeCreate;
 };
+
+using Events = std::vector<std::string>;
+
+// Year, month and day are today's as read before or after what made them:
+// midnight may pass in between.
+inline ::testing::AssertionResult IsToday(int nYear, int nMonth, int nDay, const COleDateTime& dtBefore)
+{
+    for (const COleDateTime& dt : {dtBefore, COleDateTime::GetCurrentTime()})
+        if (nYear == dt.GetYear() && nMonth == dt.GetMonth() && nDay == dt.GetDay())
+            return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << nYear << "/" << nMonth << "/" << nDay << " is not today";
+}

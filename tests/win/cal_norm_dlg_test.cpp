@@ -36,16 +36,10 @@ protected:
 // Enter with a wrong date keeps the dialog open with one box.
 TEST_F(NormDlgTest, EnterHandsBackAGoodDateEscapeLeavesItAndWrongInputGetsOneBox)
 {
-    std::vector<LPARAM> enables;
-    host.onCommand = [&](const RecordedCommand& c) {
-        if (c.wParam == Msg("ZEL2_CALWND_ENABLE"))
-            enables.push_back(c.lParam);
-    };
     RECT rc{};
     EXPECT_EQ(Run([&](HWND hDlg) { ::GetWindowRect(hDlg, &rc); TestHost::PressKey(VK_RETURN); }), IDOK);
     EXPECT_EQ(std::make_pair(rc.left, rc.top), std::make_pair(100L, 200L));
-    EXPECT_EQ(enables, (std::vector<LPARAM>{0, 1}));
-    host.onCommand = nullptr;
+    EXPECT_EQ(host.events, (Events{"ZEL2_CALWND_ENABLE 0", "ZEL2_CALWND_ENABLE 1"}));
     std::string strDay;
     LRESULT nSel = 0;
     EXPECT_EQ(Run([&](HWND hDlg) {
@@ -58,16 +52,31 @@ TEST_F(NormDlgTest, EnterHandsBackAGoodDateEscapeLeavesItAndWrongInputGetsOneBox
     ExpectBox(ZEL_MSG_ENTER_NUMBER);
     EXPECT_EQ(strDay + " " + std::to_string(nSel), "2 " + std::to_string(MAKELRESULT(0, 1)));
     EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 7}));
-    bool bOpen = false;
+    EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 7}));
+}
+
+// A field left with a refused date gets one box and the focus back, and stays
+// pending: Enter there asks again and closes nothing. Once right, Tab wraps
+// from the day field to the era list and Shift+Tab comes back.
+TEST_F(NormDlgTest, ARefusedFieldStaysPendingAndTabWraps)
+{
+    std::vector<int> stops;
+    const auto key = [&](HWND hDlg, UINT vk, bool bShift = false) {
+        TestHost::PressKey(vk, bShift);
+        stops.push_back(::GetDlgCtrlID(TestHost::Focused()) * (::IsWindowVisible(hDlg) ? 1 : -1));
+    };
     EXPECT_EQ(Run([&](HWND hDlg) {
         dlg::TypeInto(hDlg, IDC_DAY_EDIT, "31");  // 4/31
-        TestHost::PressKey(VK_RETURN);
-        bOpen = ::IsWindowVisible(hDlg) != FALSE;
+        key(hDlg, VK_TAB);
+        key(hDlg, VK_RETURN);
         dlg::SetText(hDlg, IDC_DAY_EDIT, "30");
+        key(hDlg, VK_TAB);
+        key(hDlg, VK_TAB, true);
         TestHost::PressKey(VK_RETURN);
     }), IDOK);
-    EXPECT_TRUE(bOpen);
-    ExpectBox(ZEL_MSG_DATE_ERROR);
+    EXPECT_EQ(stops, (std::vector<int>{IDC_DAY_EDIT, IDC_DAY_EDIT, IDC_FORM_COMBO, IDC_DAY_EDIT}));
+    const std::string box = std::string("box: ") + ZEL_MSG_DATE_ERROR;
+    EXPECT_EQ(host.events, (Events{"ZEL2_CALWND_ENABLE 0", box, box, "ZEL2_CALWND_ENABLE 1"}));
     EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 30}));
 }
 

@@ -3,6 +3,7 @@
 #include "window_test.h"
 
 #include "controls/zel_messages.h"
+#include "tests/core/scratch_dir.h"
 
 namespace {
 
@@ -26,9 +27,10 @@ protected:
 // values come back unchecked.
 TEST_F(CalNormTest, ValuesInAndOut)
 {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    EXPECT_EQ(Field(IDC_MONTH_EDIT), std::string(now.Format("%m")));  // two digits
-    EXPECT_EQ(Value(), (std::vector<int>{1, now.GetYear(), now.GetMonth(), now.GetDay()}));
+    const std::vector<int> today = Value();
+    EXPECT_EQ(today[0], 1);
+    EXPECT_TRUE(IsToday(today[1], today[2], today[3], dtBeforeCreate));
+    EXPECT_EQ(Field(IDC_MONTH_EDIT).size(), 2u);  // two digits
     ctrl.SetChoiceData(0, 1988, 4, 7);
     EXPECT_EQ(Shown(false), "2:63");
     EXPECT_EQ(Value(), (std::vector<int>{0, 1988, 4, 7}));
@@ -75,12 +77,68 @@ TEST_F(CalNormTest, SwitchingErasConvertsTheYearOrRefusesWithOneBox)
     EXPECT_TRUE(::IsWindowEnabled(host.MainWindow()));
 }
 
+// A Western year of one or two digits switched to an era is that era's year;
+// a year of 0 lies in no era; the empty date (year 0) leaves the year field.
+TEST_F(CalNormTest, ShortYearsZeroAndTheEmptyDate)
+{
+    const HWND hCombo = Item(IDC_FORM_COMBO);
+    for (const char* pszYear : {"14", "0"}) {
+        ctrl.SetChoiceData(1, 2002, 4, 7);
+        ::SetWindowTextA(Item(IDC_YEAR_EDIT), pszYear);
+        TestHost::ChooseWithKeys(hCombo, 1);  // 平成
+    }
+    EXPECT_EQ(host.events, Events{std::string("box: ") + ZEL_MSG_INVALID_INPUT});  // for 0 only
+    EXPECT_EQ(Shown(false), "0:0");
+    ctrl.SetChoiceData(1, 2002, 4, 7);
+    ::SetWindowTextA(Item(IDC_YEAR_EDIT), "14");
+    TestHost::ChooseWithKeys(hCombo, 1);
+    EXPECT_EQ(Shown(false), "1:14");
+    EXPECT_EQ(Value(), (std::vector<int>{0, 2002, 4, 7}));
+    ctrl.SetChoiceData(1, 0, 0, 0);  // the year field and the list keep what they showed
+    EXPECT_EQ(Shown(false), "1:14");
+}
+
+// The control paints itself pale until the host cancels it; the brush must be
+// a real one (GetObject fails on none).
+TEST_F(CalNormTest, PaleBackgroundUntilCancelled)
+{
+    const HDC hdc = ::GetDC(ctrl.m_hWnd);
+    const auto brushColour = [&] {
+        LOGBRUSH lb{};
+        const LRESULT hBrush = ::SendMessageA(ctrl.m_hWnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc), 0);
+        return ::GetObjectA(reinterpret_cast<HBRUSH>(hBrush), sizeof lb, &lb) == sizeof lb ? lb.lbColor : CLR_INVALID;
+    };
+    EXPECT_EQ(brushColour(), 0xDFFCFFu);
+    ctrl.cancelBkColor(0);
+    EXPECT_NE(brushColour(), 0xDFFCFFu);
+    ::ReleaseDC(ctrl.m_hWnd, hdc);
+}
+
+// An era entry without a name is left out of the list; the entries after it
+// keep their places in the value.
+TEST(EraFileWindowTest, UnnamedEntriesAreLeftOut)
+{
+    ScratchDir dir;
+    WriteEraFile("0,0,西暦,1\r\n1989,-1,,0\r\n1926,1989,昭和,0\r\n");
+    TestHost host;
+    CZelCalNorm ctrl;
+    ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD, CRect(), host.Dialog(), 1000, nullptr));
+    const HWND hCombo = ::GetDlgItem(ctrl.m_hWnd, IDC_FORM_COMBO);
+    ASSERT_EQ(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0), 2);
+    char szItem[16] = {};
+    ::SendMessageA(hCombo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(szItem));
+    EXPECT_STREQ(szItem, "昭和");
+    ctrl.SetChoiceData(0, 1985, 4, 7);
+    EXPECT_EQ(TestHost::Selection(hCombo), 1);
+    ctrl.DestroyWindow();
+}
+
 // Signalled only while somebody holds the flag (in this process or another),
 // before the value is stored.
 TEST_F(CalNormTest, TheDateChangeSignalComesBeforeTheMonthIsStored)
 {
     ctrl.SetChoiceData(1, 2002, 4, 7);
-    EXPECT_EQ(host.Count("ZEL2_DATE_CHANGE"), 0) << "nobody holds the flag";
+    EXPECT_EQ(host.events, Events{}) << "nobody holds the flag";
     {
         HeldFlag flag("ZEL2_DATE_CHANGE");
         std::vector<int> monthsSeen;
@@ -95,13 +153,13 @@ TEST_F(CalNormTest, TheDateChangeSignalComesBeforeTheMonthIsStored)
         EXPECT_EQ(Value()[2], 9);
     }
     ctrl.SetChoiceData(1, 2001, 1, 1);
-    host.commands.clear();
+    host.Clear();
     FlagHolderProcess holder("ZEL2_DATE_CHANGE");
     ASSERT_TRUE(holder.Ready());
     ctrl.SetChoiceData(0, 2002, 4, 7);  // year, month and day written by the program
-    EXPECT_EQ(host.Count("ZEL2_DATE_CHANGE"), 3);
     ctrl.SendErrorMessage();
-    EXPECT_EQ(host.Count("ZEL_DATE_ERROR_MESSAGE"), 1);
+    EXPECT_EQ(host.events, (Events{"ZEL2_DATE_CHANGE 0", "ZEL2_DATE_CHANGE 0", "ZEL2_DATE_CHANGE 0",
+                                   "ZEL_DATE_ERROR_MESSAGE 0"}));
 }
 
 }  // namespace

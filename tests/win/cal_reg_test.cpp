@@ -56,22 +56,23 @@ TEST_F(CalRegTest, FaceFollowsTheValueAndRegThenDayBringsBackTheKeptDate)
     HeldFlag dateChange("ZEL2_DATE_CHANGE");
     TestHost::Click(Item(IDC_BTN_REG));
     EXPECT_EQ(Field(IDC_STR_EDIT), "毎月1日");
-    EXPECT_EQ(host.Count("ZEL2_DATE_CHANGE"), 1);
+    EXPECT_EQ(host.events, Events{"ZEL2_DATE_CHANGE 0"});
+    host.Clear();
     TestHost::Click(Item(IDC_BTN_DAY));
     ExpectFace(false);
     EXPECT_EQ(Get(), (std::vector<int>{1, 2002, 5, 10, 0}));
-    EXPECT_GE(host.Count("ZEL2_DATE_CHANGE"), 2);
+    // The year, month and day written back, then the switch itself.
+    EXPECT_EQ(host.events, Events(4, "ZEL2_DATE_CHANGE 0"));
 }
 
 // 設定 offers the held rule, the main window told 0 before and 1 after, accepted or not.
 TEST_F(CalRegTest, SetButtonRunsTheRuleDialogBetweenTheEnableSignals)
 {
     ctrl.SetChoiceData(1, 2002, 0, 25, 1, Date(2002, 1, 25));
-    const auto enable = [&](LPARAM lParam) { return host.Count("ZEL2_CALWND_ENABLE", lParam); };
     for (bool bAccept : {true, false}) {
-        host.commands.clear();
+        host.Clear();
         ModalScript driver([&](HWND hDlg) {
-            EXPECT_EQ(std::pair(enable(0), enable(1)), std::pair(1, 0));
+            EXPECT_EQ(host.events, Events{"ZEL2_CALWND_ENABLE 0"});
             EXPECT_EQ(dlg::Text(hDlg, bAccept ? IDC_EVERYDAY_EDIT : IDC_EVERYYDAY_EDIT), bAccept ? "25" : "15");
             dlg::Click(hDlg, IDC_RD_EVERYYEAR);
             dlg::Select(hDlg, IDC_EVERYYEAR_COMBO, bAccept ? 2 : 5);
@@ -79,7 +80,7 @@ TEST_F(CalRegTest, SetButtonRunsTheRuleDialogBetweenTheEnableSignals)
             dlg::Click(hDlg, bAccept ? IDOK : IDCANCEL);
         });
         TestHost::Click(Item(IDC_BTN_SET));
-        EXPECT_EQ(std::pair(enable(0), enable(1)), std::pair(1, 1));
+        EXPECT_EQ(host.events, (Events{"ZEL2_CALWND_ENABLE 0", "ZEL2_CALWND_ENABLE 1"}));
         EXPECT_EQ(Field(IDC_STR_EDIT), "毎年3月15日");
         EXPECT_EQ(FromMonth(), (std::vector<int>{3, 15, -1}));
     }
@@ -99,7 +100,7 @@ TEST_F(CalRegTest, RuleTextEditsItsOwnCopyInTheCurrentTemplate)
     TestHost::Focus(Item(IDC_STR_EDIT));
     EXPECT_EQ(TestHost::Focused(), Item(IDC_BTN_SET));
     HeldFlag dateChange("ZEL2_DATE_CHANGE");
-    host.commands.clear();
+    host.Clear();
     EXPECT_EQ(doubleClick([](HWND hDlg) {
         EXPECT_EQ(dlg::Selection(hDlg, IDC_EVERYYEAR_COMBO), 2);
         dlg::Click(hDlg, IDC_RD_EACHMONTH);
@@ -122,13 +123,15 @@ TEST_F(CalRegNotifyTest, RuleTravelsInTheDateValueAndTheButtonsStartAfresh)
     EXPECT_EQ(Field(IDC_STR_EDIT), "2ヶ月に1回の31日");
     EXPECT_EQ(FromMonth(), (std::vector<int>{5, 10, 0, 2}));
     EXPECT_TRUE(dt == Date(2000, 12, 31));
-    const COleDateTime now = COleDateTime::GetCurrentTime();
     ctrl.SetChoiceData(1, 2002, 5, 10, 1, -1, Date(2003, 3, 3));
+    const COleDateTime dtBefore = COleDateTime::GetCurrentTime();
     TestHost::Click(Item(IDC_BTN_DAY));
-    EXPECT_EQ(Get(), (std::vector<int>{1, now.GetYear(), now.GetMonth(), now.GetDay(), 1, 0}));
+    const std::vector<int> day = Get();
+    EXPECT_EQ((std::vector<int>{day[0], day[4], day[5]}), (std::vector<int>{1, 1, 0}));
+    EXPECT_TRUE(IsToday(day[1], day[2], day[3], dtBefore));
     TestHost::Click(Item(IDC_BTN_REG));
     EXPECT_EQ(Field(IDC_STR_EDIT), "毎月1日");
-    EXPECT_EQ(FromMonth(), (std::vector<int>{now.GetMonth(), now.GetDay(), 1, 1}));
+    EXPECT_EQ(FromMonth(), (std::vector<int>{day[2], day[3], 1, 1}));
     EXPECT_TRUE(dt == Date(2000, 12, 1));
 }
 

@@ -33,14 +33,16 @@ protected:
 // enabled, and gives the rule back on OK. Day fields are checked as typed.
 TEST_F(RegSetDlgTest, OpensPrimedFromEachKindAndChecksDaysWhileTyping)
 {
-    const struct { Rule in; int nRadio, nList, nDayField; Rule out; } cases[] = {
-        {{3, 0, 10}, IDC_RD_EACHMONTH, IDC_EACHMONTH_COMBO, IDC_EACHDAY_EDIT, {3, 0, 10}},
-        {{-1, 2, 10}, IDC_RD_EVERYYEAR, IDC_EVERYYEAR_COMBO, IDC_EVERYYDAY_EDIT, {-1, 2, 10}},
-        {{1, 7, 10}, IDC_RD_EVERYMONTH, 0, IDC_EVERYDAY_EDIT, {1, 0, 10}}};
+    // The interval list and the month list as they open (CB_ERR: nothing chosen).
+    const struct { Rule in; int nRadio, nEachSel, nYearSel, nDayField; Rule out; } cases[] = {
+        {{3, 0, 10}, IDC_RD_EACHMONTH, 1, CB_ERR, IDC_EACHDAY_EDIT, {3, 0, 10}},
+        {{-1, 2, 10}, IDC_RD_EVERYYEAR, CB_ERR, 1, IDC_EVERYYDAY_EDIT, {-1, 2, 10}},
+        {{1, 7, 10}, IDC_RD_EVERYMONTH, CB_ERR, CB_ERR, IDC_EVERYDAY_EDIT, {1, 0, 10}}};
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.in, IDOK, [&](HWND hDlg) {
             EXPECT_EQ(::IsDlgButtonChecked(hDlg, c.nRadio), BST_CHECKED);
-            EXPECT_EQ(c.nList ? dlg::Selection(hDlg, c.nList) : 1, 1);
+            EXPECT_EQ(dlg::Selection(hDlg, IDC_EACHMONTH_COMBO), c.nEachSel);
+            EXPECT_EQ(dlg::Selection(hDlg, IDC_EVERYYEAR_COMBO), c.nYearSel);
             EXPECT_EQ(dlg::Text(hDlg, c.nDayField), "10");
             for (int nID : {IDC_EVERYDAY_EDIT, IDC_EACHDAY_EDIT, IDC_EVERYYDAY_EDIT})
                 EXPECT_EQ(::IsWindowEnabled(dlg::Item(hDlg, nID)) != FALSE, nID == c.nDayField) << nID;

@@ -127,7 +127,7 @@ void ControlLifetime(TestHost& host)
     EXPECT_EQ(std::pair(v.nDiv, v.nYear), std::pair(1, 2002));
     ctrl.DestroyWindow();
     TestHost::Pump();
-    host.commands.clear();
+    host.Clear();
 }
 
 template <class TControl>
@@ -149,7 +149,7 @@ TEST_F(WrapperLifetimeTest, NothingGrowsOverManyRunsOfTheModalDateDialog)
             ::PostMessageW(::GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
         });
         EXPECT_EQ(dlg.DoModal(nDiv, nYear, nMonth, nDay, 100, 100), IDCANCEL);
-        host.commands.clear();
+        host.Clear();
     }), ProcessCounts{});
 }
 
