@@ -198,7 +198,7 @@ TYPED_TEST(RandomInputTest, SeededUserEventsLeaveEverythingSound)
         run.watchdog.Pet(i);
         ASSERT_EQ(Faults(this->host, ReadValue(this->ctrl)), "") << "event " << i << ", seed " << run.nSeed;
         this->boxes.boxes.clear();
-        this->host.commands.clear();
+        this->host.Clear();
     }
 }
 
@@ -227,7 +227,7 @@ TEST_F(RandomDateDialogTest, SeededUserEventsLeaveEverythingSound)
         const int nResult = popup.DoModal(out.nDiv, out.nYear, out.nMonth, out.nDay, 100, 100);
         EXPECT_TRUE(nResult == IDOK || nResult == IDCANCEL) << nResult;
         ASSERT_EQ(Faults(host, out), "") << "after event " << nDone << ", seed " << run.nSeed;
-        host.commands.clear();
+        host.Clear();
     }
 }
 
