@@ -142,15 +142,15 @@ int main()
     }
 
     const int kOnePairs = 200;
+    const auto oneControl = [&] {
+        CZelCalNorm ctrl;
+        MakeControl(ctrl, hHost);
+        ctrl.ShowWindow(SW_SHOW);
+        Pump();
+        ctrl.DestroyWindow();
+    };
     const PairResult one = RunPairs(
-        kOnePairs,
-        [&] {
-            CZelCalNorm ctrl;
-            MakeControl(ctrl, hHost);
-            ctrl.ShowWindow(SW_SHOW);
-            Pump();
-            ctrl.DestroyWindow();
-        },
+        kOnePairs, oneControl,
         [&] {
             HWND h = MakeRawTemplate(hHost);
             ::ShowWindow(h, SW_SHOW);
@@ -159,14 +159,7 @@ int main()
         });
     Print("create+show+destroy one CZelCalNorm", "raw template 32704", one, kOnePairs);
     const PairResult picker = RunPairs(
-        kOnePairs,
-        [&] {
-            CZelCalNorm ctrl;
-            MakeControl(ctrl, hHost);
-            ctrl.ShowWindow(SW_SHOW);
-            Pump();
-            ctrl.DestroyWindow();
-        },
+        kOnePairs, oneControl,
         [&] {
             HWND h = ::CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT, 10,
                                        30, 150, 22, hHost, nullptr, ::GetModuleHandleA(nullptr), nullptr);
