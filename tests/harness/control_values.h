@@ -11,39 +11,36 @@ struct ControlValue {
     COleDateTime dt;
 };
 
-template <class T>
-void GiveValue(T& c, const ControlValue& v)
+// Calls f with the fields of v that the control's SetChoiceData and
+// GetChoiceData take, in their order.
+template <class T, class F>
+void WithFields(T& c, ControlValue& v, F f)
 {
     if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0, 0, v.dt); })
-        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt);
+        f(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt);
     else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0, v.dt); })
-        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt);
+        f(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt);
     else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0, 0); })
-        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify);
+        f(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify);
     else if constexpr (requires { c.SetChoiceData(0, 0, 0, 0); })
-        c.SetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
+        f(v.nDiv, v.nYear, v.nMonth, v.nDay);
     else if constexpr (requires { c.SetChoiceData(0, 0, 0); })
-        c.SetChoiceData(v.nDiv, v.nYear, v.nNotify);
+        f(v.nDiv, v.nYear, v.nNotify);
     else
-        c.SetChoiceData(v.nDiv, v.nYear);
+        f(v.nDiv, v.nYear);
+}
+
+template <class T>
+void GiveValue(T& c, ControlValue v)
+{
+    WithFields(c, v, [&c](auto&... fields) { c.SetChoiceData(fields...); });
 }
 
 template <class T>
 ControlValue ReadValue(T& c)
 {
     ControlValue v;
-    if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt); })
-        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval, v.dt);
-    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt); })
-        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nInterval, v.dt);
-    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify); })
-        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify);
-    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay); })
-        c.GetChoiceData(v.nDiv, v.nYear, v.nMonth, v.nDay);
-    else if constexpr (requires { c.GetChoiceData(v.nDiv, v.nYear, v.nNotify); })
-        c.GetChoiceData(v.nDiv, v.nYear, v.nNotify);
-    else
-        c.GetChoiceData(v.nDiv, v.nYear);
+    WithFields(c, v, [&c](auto&... fields) { c.GetChoiceData(fields...); });
     return v;
 }
 

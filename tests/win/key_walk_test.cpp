@@ -4,6 +4,8 @@
 // stop; on the periodic controls UseControl greys every stop and gives it back.
 #include "window_test.h"
 
+#include "control_values.h"
+
 #include <type_traits>
 
 namespace {
@@ -34,9 +36,7 @@ std::vector<Stops> Faces(CZelCalRegNotify& c, int f)
 
 template <class T>
 class KeyWalkTest : public ControlTest<T> {};
-using AllPlaced = ::testing::Types<CZelCalNorm, CZelCalNormCal, CZelCalBirth, CZelCalBirthNotify, CZelCalNormNotify,
-                                   CZelCalReg, CZelCalRegNotify, CZelCalRegNotNotify>;
-TYPED_TEST_SUITE(KeyWalkTest, AllPlaced);
+TYPED_TEST_SUITE(KeyWalkTest, AllControls);
 
 TYPED_TEST(KeyWalkTest, EveryKeyFromEveryStopWithAndWithoutNeighbours)
 {
