@@ -6,16 +6,41 @@
 CZelNamedFlag::CZelNamedFlag(const char* pszName)
 {
     m_hMutex = ::CreateMutexA(nullptr, TRUE, pszName);
-    m_bHeldElsewhere = ::GetLastError() == ERROR_ALREADY_EXISTS;
+    const DWORD dwError = ::GetLastError();
+    if (m_hMutex != nullptr)
+        m_state = dwError == ERROR_ALREADY_EXISTS ? kHeldElsewhere : kOwned;
+    else
+        m_state = dwError == ERROR_ACCESS_DENIED ? kHeldElsewhere : kNotMade;
 }
 
 CZelNamedFlag::~CZelNamedFlag()
 {
     if (m_hMutex == nullptr)
         return;
-    if (!m_bHeldElsewhere)
+    if (m_state == kOwned)
         ::ReleaseMutex(m_hMutex);
     ::CloseHandle(m_hMutex);
+}
+
+namespace {
+// Depth of the check stage kept within a thread when the flag cannot be made.
+thread_local int t_nThreadStage = 0;
+}
+
+CZelCheckStage::CZelCheckStage() : m_flag(ZEL_NAME_CHECKVALUE_STAGE)
+{
+    m_bEntered = m_flag.Owned();
+    if (m_flag.NotMade() && t_nThreadStage == 0) {
+        m_bEntered = true;
+        m_bThreadStage = true;
+        ++t_nThreadStage;
+    }
+}
+
+CZelCheckStage::~CZelCheckStage()
+{
+    if (m_bThreadStage)
+        --t_nThreadStage;
 }
 
 void ZelSendToMainWindow(const char* pszName, LPARAM lParam)

@@ -9,8 +9,8 @@ void CZelBirthYearFrame::ShowInitialValue()
     }
     m_FormCombo.SetCurSel(0);
     COleDateTime now = COleDateTime::GetCurrentTime();
-    SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
-    m_date.nYear = now.GetYear();
+    if (PutField(IDC_YEAR_EDIT, now.Format("%Y")))
+        m_date.nYear = now.GetYear();
 }
 
 void CZelBirthYearFrame::SetBirthYear(int nDiv, int nYear)

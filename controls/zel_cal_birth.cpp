@@ -23,6 +23,8 @@ void CZelCalBirth::DoDataExchange(CDataExchange* pDX)
 // taken (the range is tested only when the era list is switched).
 void CZelCalBirth::OnKillfocusYearEdit()
 {
+    if (GoingAway())
+        return;
     bool bZeroYear = false;
     {
         // The box's own focus changes find the stage held and check nothing.
@@ -32,6 +34,8 @@ void CZelCalBirth::OnKillfocusYearEdit()
         CZelFieldText year(*this, IDC_YEAR_EDIT);
         if (!year.DigitsOnly()) {
             ZelMessageBox(this, ZEL_MSG_NOT_NUMERIC, MB_ICONSTOP, true);
+            if (!StillHere())
+                return;
             m_YearEdit.SetFocus();
             SendErrorMessage();
             return;
@@ -42,6 +46,8 @@ void CZelCalBirth::OnKillfocusYearEdit()
             return;
         }
         ZelMessageBox(GetParent(), ZEL_MSG_INVALID_INPUT, MB_ICONSTOP, true);
+        if (!StillHere())
+            return;
         m_YearEdit.SetFocus();
         bZeroYear = true;
     }

@@ -1,5 +1,7 @@
 #include "controls/zel_cal_birth_notify.h"
 
+#include "controls/zel_alive_watch.h"
+
 CZelCalBirthNotify::CZelCalBirthNotify(CWnd* pParent)
     : CZelNotifySwitch<CZelBirthYearFrame>(IDD_ZELCALBIRTHNOTIFY, pParent)
 {
@@ -16,12 +18,14 @@ void CZelCalBirthNotify::DoDataExchange(CDataExchange* pDX)
 
 void CZelCalBirthNotify::SetChoiceData(int nDiv, int nYear, int nNotify)
 {
+    CZelAliveWatch watch(this);
     TRACE("CZelCalBirthNotify::SetChoiceData()(引数) 和暦/西暦=%d, %d年, 通知=%d\n", nDiv, nYear, nNotify);
     m_bNotify = nNotify;
     TRACE("CZelCalBirthNotify::SetChoiceData()(ダイアログの値) 和暦/西暦=%d, %d年, 通知=%d\n", nDiv, nYear,
           m_bNotify);
     SetBirthYear(nDiv, nYear);
-    ShowNotify();
+    if (StillHere())
+        ShowNotify();
 }
 
 void CZelCalBirthNotify::GetChoiceData(int& nDiv, int& nYear, int& nNotify)

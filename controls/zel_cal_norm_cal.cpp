@@ -2,6 +2,7 @@
 
 #include "controls/shown_date_check.h"
 #include "controls/host_signals.h"
+#include "controls/zel_alive_watch.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 #include "era/era_table.h"
@@ -42,6 +43,7 @@ int CZelCalNormCal::CheckDate(int bFocus) { return RunCheck(bFocus != 0, nullptr
 
 int CZelCalNormCal::RunCheck(bool bFocusFaulty, CWnd* pStayIn)
 {
+    CZelAliveWatch watch(this);
     CZelCheckStage stage;
     if (!stage.Entered())
         return 1;
@@ -49,6 +51,8 @@ int CZelCalNormCal::RunCheck(bool bFocusFaulty, CWnd* pStayIn)
     if (fault == kZelDateGood)
         return 1;
     ZelMessageBox(this, ZEL_MSG_DATE_ERROR, MB_ICONINFORMATION, true);
+    if (!StillHere())
+        return 0;
     CWnd* pFocus = pStayIn;
     if (bFocusFaulty) {
         switch (fault) {
@@ -66,6 +70,12 @@ int CZelCalNormCal::RunCheck(bool bFocusFaulty, CWnd* pStayIn)
 // Forward out of the day field only with a valid date; else the focus stays.
 BOOL CZelCalNormCal::MayLeaveForward() { return RunCheck(false, &m_DayEdit); }
 
-void CZelCalNormCal::OnKillfocusYearEdit() { RunCheck(false, &m_YearEdit); }
-void CZelCalNormCal::OnKillfocusMonthEdit() { RunCheck(false, &m_MonthEdit); }
-void CZelCalNormCal::OnKillfocusDayEdit() { RunCheck(false, &m_DayEdit); }
+void CZelCalNormCal::FieldLeft(CWnd& field)
+{
+    if (!GoingAway())
+        RunCheck(false, &field);
+}
+
+void CZelCalNormCal::OnKillfocusYearEdit() { FieldLeft(m_YearEdit); }
+void CZelCalNormCal::OnKillfocusMonthEdit() { FieldLeft(m_MonthEdit); }
+void CZelCalNormCal::OnKillfocusDayEdit() { FieldLeft(m_DayEdit); }

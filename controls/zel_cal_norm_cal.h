@@ -49,6 +49,8 @@ private:
     // pStayIn when the date is refused. The focus moves while the check stage
     // is still held, so that the field it leaves starts no second check.
     int RunCheck(bool bFocusFaulty, CWnd* pStayIn);
+    // The check of a field being left, unless the control is going away.
+    void FieldLeft(CWnd& field);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "controls/shown_date_check.h"
 #include "controls/host_signals.h"
+#include "controls/zel_alive_watch.h"
 #include "controls/zel_messages.h"
 #include "module/zel_module.h"
 
@@ -34,9 +35,16 @@ int CZelCalNormDlg::DoModal(int& nDiv, int& nYear, int& nMonth, int& nDay, int x
     m_dlgDate = {nDiv, nYear, nMonth, nDay};
     m_nPosX = x;
     m_nPosY = y;
-    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
-    const int nResult = static_cast<int>(CDialog::DoModal());
-    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
+    CZelAliveWatch watch(this);
+    int nResult = -1;
+    {
+        CZelModalSignals signals;
+        if (watch.Deleted())
+            return -1;
+        nResult = static_cast<int>(CDialog::DoModal());
+    }
+    if (watch.Deleted())
+        return nResult;
     if (nResult == IDOK)
         m_dlgDate.CopyTo(nDiv, nYear, nMonth, nDay);
     return nResult;
@@ -116,6 +124,8 @@ void CZelCalNormDlg::FilterTyping(HWND hField)
         return;
     }
     ZelMessageBox(this, ZEL_MSG_ENTER_NUMBER, MB_ICONINFORMATION, false);
+    if (!StillHere())
+        return;
     AfxSetWindowText(hField, *pAccepted);
     ::SendMessageA(hField, EM_SETSEL, 0, -1);
     ::SetFocus(hField);
@@ -135,6 +145,8 @@ int CZelCalNormDlg::ChkDate(int nField)
         return 1;
     if (ZelTestShownDate(*this, m_arEra) != kZelDateGood) {
         ZelMessageBox(this, ZEL_MSG_DATE_ERROR, MB_ICONINFORMATION, false);
+        if (!StillHere())
+            return 1;
         return 0;
     }
     m_nChkField = kNone;
@@ -147,7 +159,7 @@ void CZelCalNormDlg::FieldLeft(int nField, CWnd& field)
         return;
     if (m_nChkField < 0)
         m_nChkField = nField;
-    if (!ChkDate(nField) && field.m_hWnd != nullptr)
+    if (!ChkDate(nField) && StillHere() && field.m_hWnd != nullptr)
         field.SetFocus();
 }
 
@@ -189,17 +201,18 @@ int CZelCalNormDlg::FocusedField() const
 
 BOOL CZelCalNormDlg::PreTranslateMessage(MSG* pMsg)
 {
+    CZelAliveWatch watch(this);
     if (pMsg->message == WM_KEYDOWN) {
         switch (pMsg->wParam) {
         case VK_TAB:
             return WalkKey(VK_TAB, ::GetKeyState(VK_SHIFT) < 0);
         case VK_RETURN:
-            if (ChkDate(FocusedField()) && m_nChkField < 0)
+            if (ChkDate(FocusedField()) && StillHere() && m_nChkField < 0)
                 OnOK();
             return TRUE;
         case VK_ESCAPE:
             // A valid date lets the dialog processing cancel the dialog.
-            if (ChkDate(FocusedField()) && m_nChkField < 0)
+            if (ChkDate(FocusedField()) && StillHere() && m_nChkField < 0)
                 return CDialog::PreTranslateMessage(pMsg);
             return TRUE;
         default:

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "controls/host_signals.h"
+#include "controls/zel_alive_watch.h"
 #include "controls/zel_field_text.h"
 #include "controls/zel_messages.h"
 #include "era/era_file_snapshot.h"
@@ -25,7 +26,7 @@ END_MESSAGE_MAP()
 
 CZelDateFrame::CZelDateFrame(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
 
-CZelDateFrame::~CZelDateFrame() = default;
+CZelDateFrame::~CZelDateFrame() { CZelAliveWatch::Gone(this); }
 
 BOOL CZelDateFrame::Create(LPCSTR, LPCSTR, DWORD, const RECT&, CWnd* pParentWnd, UINT, CCreateContext*)
 {
@@ -44,6 +45,7 @@ void CZelDateFrame::SetParentCtrl(CWnd* pPrevCtrl, CWnd* pNextCtrl)
 
 BOOL CZelDateFrame::OnInitDialog()
 {
+    CZelAliveWatch watch(this);
     CDialog::OnInitDialog();
     m_YearEdit.LimitText(4);
     m_arEra.RemoveAll();
@@ -120,6 +122,7 @@ BOOL CZelDateFrame::WalkKey(WPARAM nKey, bool bShift)
 
 BOOL CZelDateFrame::PreTranslateMessage(MSG* pMsg)
 {
+    CZelAliveWatch watch(this);
     if (pMsg->message == WM_KEYDOWN) {
         switch (pMsg->wParam) {
         case VK_TAB:
@@ -158,22 +161,50 @@ BOOL CZelDateFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         ::SendMessageA(hChild, WM_COMMAND, wParam, lParam);
     // Only the date fields carry the value; other edits (the rule text) do not.
     const UINT nID = LOWORD(wParam);
-    if (nCode == EN_UPDATE && nID >= IDC_YEAR_EDIT && nID <= IDC_DAY_EDIT && SignalsDateChange())
-        ProbeDateChange();
+    if (nCode == EN_UPDATE && nID >= IDC_YEAR_EDIT && nID <= IDC_DAY_EDIT && SignalsDateChange()) {
+        if (!ProbeDateChange())
+            return TRUE;
+    }
     return CDialog::OnCommand(wParam, lParam);
 }
 
-void CZelDateFrame::ProbeDateChange()
+bool CZelDateFrame::StillHere() const { return CZelAliveWatch::Alive(this); }
+
+LRESULT CZelDateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CZelAliveWatch watch(this);
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult) && StillHere())
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+bool CZelDateFrame::ProbeDateChange()
 {
     ZelProbeDateChange();
+    if (!StillHere())
+        return false;
     if (m_pDateChangeListener != nullptr)
         m_pDateChangeListener->DateChangeProbed();
+    return StillHere();
 }
 
 void CZelDateFrame::SendErrorMessage() { ZelSendToMainWindow(ZEL_NAME_DATE_ERROR, 0); }
 void CZelDateFrame::EnableMainWindow(int bEnable) { ZelEnableMainWindow(bEnable); }
 
 int CZelDateFrame::ReadField(UINT nID) { return CZelFieldText(*this, static_cast<int>(nID)).Value(); }
+
+bool CZelDateFrame::PutField(UINT nID, LPCSTR pszText)
+{
+    SetDlgItemText(static_cast<int>(nID), pszText);
+    return StillHere();
+}
+
+bool CZelDateFrame::PutField(UINT nID, int nValue)
+{
+    SetDlgItemInt(static_cast<int>(nID), static_cast<UINT>(nValue), TRUE);
+    return StillHere();
+}
 
 void CZelDateFrame::OnChangeYearEdit() { StoreYear(ReadField(IDC_YEAR_EDIT)); }
 
@@ -211,6 +242,8 @@ int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
         CZelEra* pEra = table.At(nPos);
         if (pEra == nullptr) {
             ShowEraError();
+            if (!StillHere())
+                return 0;
             m_FormCombo.SetCurSel(m_nOldSel);
             return 0;
         }
@@ -219,7 +252,8 @@ int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
             const int nEraYear = CZelEraTable::ToEraYear(*pEra, nWestern);
             if (bDsp) {
                 m_FormCombo.SetCurSel(static_cast<int>(nPos));
-                SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nEraYear), TRUE);
+                if (!PutField(IDC_YEAR_EDIT, nEraYear))
+                    return 0;
                 m_bWestern = 0;
             }
             nOutYear = nEraYear;
@@ -238,7 +272,8 @@ int CZelDateFrame::ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear)
         if (bDsp) {
             if (!SelectWesternEntry())
                 return 0;
-            SetDlgItemInt(IDC_YEAR_EDIT, static_cast<UINT>(nWestern), TRUE);
+            if (!PutField(IDC_YEAR_EDIT, nWestern))
+                return 0;
             m_bWestern = 1;
         }
         nOutYear = nWestern;
@@ -263,7 +298,10 @@ void CZelDateFrame::SwitchEra(bool bCheckDropped)
     int nOut = 0;
     if (era.GetDiv() == 0) {
         if (m_bWestern) {
-            if (ChgYear(ReadField(IDC_YEAR_EDIT), 0, 1, nOut)) {
+            const int bDone = ChgYear(ReadField(IDC_YEAR_EDIT), 0, 1, nOut);
+            if (!StillHere())
+                return;
+            if (bDone) {
                 m_YearEdit.LimitText(2);
                 if (m_FormCombo.GetCurSel() == CB_ERR)
                     return;
@@ -274,14 +312,18 @@ void CZelDateFrame::SwitchEra(bool bCheckDropped)
             int nWestern = CZelEraTable::ToWestern(era, ReadField(IDC_YEAR_EDIT));
             if (!era.ChkEra(nWestern)) {
                 ShowEraError();
-                m_FormCombo.SetCurSel(m_nOldSel);
+                if (StillHere())
+                    m_FormCombo.SetCurSel(m_nOldSel);
                 return;
             }
         }
         OnCalendarSwitched(0, bCheckDropped);
     } else {
         if (!m_bWestern) {
-            if (ChgYear(ReadField(IDC_YEAR_EDIT), 1, 1, nOut))
+            const int bDone = ChgYear(ReadField(IDC_YEAR_EDIT), 1, 1, nOut);
+            if (!StillHere())
+                return;
+            if (bDone)
                 m_YearEdit.LimitText(4);
             s = m_FormCombo.GetCurSel();
             if (s == CB_ERR)
@@ -325,24 +367,25 @@ BOOL CZelFullDateFrame::OnInitDialog()
     return CZelDateFrame::OnInitDialog();
 }
 
-void CZelFullDateFrame::ShowToday()
+bool CZelFullDateFrame::ShowToday()
 {
     m_FormCombo.SetCurSel(0);
     COleDateTime now = COleDateTime::GetCurrentTime();
-    SetDlgItemText(IDC_YEAR_EDIT, now.Format("%Y"));
-    SetDlgItemText(IDC_MONTH_EDIT, now.Format("%m"));
-    SetDlgItemText(IDC_DAY_EDIT, now.Format("%d"));
+    if (!PutField(IDC_YEAR_EDIT, now.Format("%Y")) || !PutField(IDC_MONTH_EDIT, now.Format("%m")) ||
+        !PutField(IDC_DAY_EDIT, now.Format("%d")))
+        return false;
     m_date.nYear = now.GetYear();
     m_date.nMonth = now.GetMonth();
     m_date.nDay = now.GetDay();
+    return true;
 }
 
 void CZelFullDateFrame::ShowHeldDate()
 {
     int nOut = 0;
     ChgYear(m_date.nYear, m_date.nDiv, 1, nOut);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
+    if (StillHere() && PutField(IDC_MONTH_EDIT, m_date.nMonth))
+        PutField(IDC_DAY_EDIT, m_date.nDay);
 }
 
 void CZelFullDateFrame::ShowInitialValue()
@@ -355,6 +398,7 @@ void CZelFullDateFrame::ShowInitialValue()
 
 void CZelFullDateFrame::SetFullDate(const CZelDate& date)
 {
+    CZelAliveWatch watch(this);
     const char* pszTrace = TraceName();
     if (pszTrace != nullptr)
         TRACE("in %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, date.nYear, date.nMonth,
@@ -363,11 +407,13 @@ void CZelFullDateFrame::SetFullDate(const CZelDate& date)
     m_bSetDataFlg = 1;
     int nOut = date.nYear;
     ChgYear(date.nYear, date.nDiv, 1, nOut);
+    if (!StillHere())
+        return;
     if (pszTrace != nullptr)
         TRACE("out %s::SetChoiceData() 和暦/西暦=%d, %d/%d/%d\n", pszTrace, date.nDiv, nOut, m_date.nMonth,
               m_date.nDay);
-    SetDlgItemInt(IDC_MONTH_EDIT, static_cast<UINT>(m_date.nMonth), TRUE);
-    SetDlgItemInt(IDC_DAY_EDIT, static_cast<UINT>(m_date.nDay), TRUE);
+    if (PutField(IDC_MONTH_EDIT, m_date.nMonth))
+        PutField(IDC_DAY_EDIT, m_date.nDay);
 }
 
 CZelDate CZelFullDateFrame::GetFullDate()

@@ -65,6 +65,15 @@ protected:
     virtual void StoreYear(int nYear) { m_date.nYear = nYear; }
 
     // ---- the frame ---------------------------------------------------------------
+    // Every message runs under a liveness watch on this control.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Whether this control is still there after code that may have run the
+    // host's (a message to the main window, a message box, a modal dialog):
+    // when not, the caller returns at once without touching a member.
+    bool StillHere() const;
+    // The control or the host dialog around it is being hidden or destroyed:
+    // a field left now is not checked (no box, no focus moved).
+    bool GoingAway() const { return !::IsWindowVisible(m_hWnd); }
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -81,8 +90,13 @@ protected:
     void SendErrorMessage();
     void EnableMainWindow(int bEnable);
     int ReadField(UINT nID);
-    // The date-change probe of host signalling, then the listener.
-    void ProbeDateChange();
+    // The date-change probe of host signalling, then the listener; false
+    // when the host did away with the control meanwhile.
+    bool ProbeDateChange();
+    // Writes a date field. Its EN_UPDATE may raise the date-change signal, so
+    // false when the host did away with the control meanwhile.
+    bool PutField(UINT nID, LPCSTR pszText);
+    bool PutField(UINT nID, int nValue);
 
     // ---- era switching -------------------------------------------------------------
     int ChgYear(int nInputYear, int bDiv, int bDsp, int& nOutYear);
@@ -128,8 +142,9 @@ protected:
     }
     // The held date, or today's for a control that holds none (all zeros).
     void ShowInitialValue() override;
-    // Today's date in the Western calendar, month and day with two digits.
-    void ShowToday();
+    // Today's date in the Western calendar, month and day with two digits;
+    // false when the control is gone meanwhile.
+    bool ShowToday();
     // The held date: the year through ChgYear, month and day as numbers.
     void ShowHeldDate();
     // SetChoiceData of the full-date controls: holds the date and shows it.

@@ -89,6 +89,8 @@ void CZelCalReg::ShowGivenDate()
 void CZelCalReg::ShowTodaysDate()
 {
     CZelPeriodicFrame::ShowTodaysDate();
+    if (!StillHere())
+        return;
     m_kept = {1, m_date.nYear, m_date.nMonth, m_date.nDay};
     m_bDefault = 1;
 }

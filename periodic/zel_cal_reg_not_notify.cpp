@@ -73,6 +73,20 @@ void CZelCalRegNotNotify::EnableDateItems(BOOL bEnable, bool bVisibleOnly)
     }
 }
 
+void CZelCalRegNotNotify::ShowNoDate()
+{
+    // The year field, the switch and the calendars stay as they are.
+    EnableDateItems(FALSE, true);
+    CheckDlgButton(IDC_CHK_NOTIFY, BST_UNCHECKED);
+    m_bNone = 1;
+}
+
+void CZelCalRegNotNotify::FollowNoneEntry()
+{
+    if (StillHere() && m_FormCombo.GetCurSel() == 0)
+        ShowNoDate();
+}
+
 void CZelCalRegNotNotify::OnSelchangeFormCombo()
 {
     const int nSel = m_FormCombo.GetCurSel();
@@ -81,15 +95,28 @@ void CZelCalRegNotNotify::OnSelchangeFormCombo()
     CString strName;
     m_FormCombo.GetLBText(nSel, strName);
     if (AfxMbsCmp(strName, ZEL_NO_DATE_ENTRY) == 0) {
-        // The year field, the switch and the calendars stay as they are.
-        EnableDateItems(FALSE, true);
-        CheckDlgButton(IDC_CHK_NOTIFY, BST_UNCHECKED);
-        m_bNone = 1;
+        ShowNoDate();
         return;
     }
     EnableDateItems(TRUE, true);
     m_bNone = 0;
     CZelCalRegNotify::OnSelchangeFormCombo();
+    // A refused switch puts the list back, "なし" included.
+    FollowNoneEntry();
+}
+
+void CZelCalRegNotNotify::OnCloseupFormCombo()
+{
+    // Closing the list on an era or the Western entry leaves the no-date
+    // state as choosing it in the closed list does; closing it on "なし",
+    // or a refused switch back to it, enters that state.
+    const int nSel = m_FormCombo.GetCurSel();
+    if (m_bNone && nSel > 0) {
+        EnableDateItems(TRUE, true);
+        m_bNone = 0;
+    }
+    CZelCalRegNotify::OnCloseupFormCombo();
+    FollowNoneEntry();
 }
 
 // ---- faces and buttons -------------------------------------------------------------------
@@ -104,7 +131,8 @@ void CZelCalRegNotNotify::PrepareDateFace()
 void CZelCalRegNotNotify::ShowTodaysDate()
 {
     CZelCalRegNotify::ShowTodaysDate();
-    m_FormCombo.SetCurSel(NoneOrWesternPos());
+    if (StillHere())
+        m_FormCombo.SetCurSel(NoneOrWesternPos());
 }
 
 void CZelCalRegNotNotify::DateFaceShown() { EnableDateItems(!m_bNone, false); }

@@ -32,6 +32,7 @@ protected:
     int WesternListPos() const override { return 1; }
     BOOL SelectWesternEntry() override;
     void OnSelchangeFormCombo() override;
+    void OnCloseupFormCombo() override;
 
     void PrepareDateFace() override;
     void ShowTodaysDate() override;
@@ -43,6 +44,10 @@ protected:
 
 private:
     int NoneOrWesternPos() const { return m_bNone ? 0 : 1; }
+    // The no-date state: the visible date items greyed, the box unticked.
+    void ShowNoDate();
+    // Enters the no-date state when the list shows "なし" (and the control is still there).
+    void FollowNoneEntry();
     // Enables or disables the visible date items and the check box.
     void EnableDateItems(BOOL bEnable, bool bVisibleOnly);
 };

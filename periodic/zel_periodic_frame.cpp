@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "controls/host_signals.h"
+#include "controls/zel_alive_watch.h"
 #include "periodic/rule_dialog_turn.h"
 #include "periodic/zel_reg_set_dlg.h"
 
@@ -59,17 +60,20 @@ void CZelPeriodicFrame::TakeToday()
 void CZelPeriodicFrame::ShowGivenDate()
 {
     ShowHeldDate();
+    if (!StillHere())
+        return;
     m_kept.nDiv = m_date.nDiv;
 }
 
 void CZelPeriodicFrame::ShowTodaysDate()
 {
-    ShowToday();
-    m_kept.nDiv = 1;
+    if (ShowToday())
+        m_kept.nDiv = 1;
 }
 
 void CZelPeriodicFrame::DspInitData()
 {
+    CZelAliveWatch watch(this);
     if (m_rule.nInterval != 0) {
         const bool bDateGiven = HoldsDate();
         if (!bDateGiven)
@@ -83,7 +87,11 @@ void CZelPeriodicFrame::DspInitData()
             ShowGivenDate();
         else
             ShowTodaysDate();
+        if (!StillHere())
+            return;
         DspChg(0);
+        if (!StillHere())
+            return;
         m_bDayMode = 1;
         DateFaceShown();
     }
@@ -97,8 +105,11 @@ void CZelPeriodicFrame::DspChg(int bRule)
     const size_t nShown = bRule ? std::size(kRuleFaceItems) : std::size(kDateFaceItems);
     const size_t nHidden = bRule ? std::size(kDateFaceItems) : std::size(kRuleFaceItems);
 
-    if (!bRule)
+    if (!bRule) {
         ShowDateFields();
+        if (!StillHere())
+            return;
+    }
     for (size_t i = 0; i < nShown; ++i) {
         if (HWND hItem = Item(pShown[i]))
             ::ShowWindow(hItem, SW_SHOW);
@@ -139,9 +150,11 @@ void CZelPeriodicFrame::OnBtnDay()
     // The date brought back carries a Western year: shown as SetChoiceData
     // shows one, whatever entry the hidden era list was left on.
     m_bSetDataFlg = 1;
-    if (!TakeDateBack())
+    if (!TakeDateBack() || !StillHere())
         return;
     DspChg(0);
+    if (!StillHere())
+        return;
     ProbeDateChange();
 }
 
@@ -158,8 +171,13 @@ void CZelPeriodicFrame::OnBtnSet()
     // The held interval, with the offered month and day.
     dlg.SetChoiceData(m_rule.nInterval, offered.nMonth, offered.nDay);
     BeforeRuleDialog();
-    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 0);
-    if (dlg.DoModal() == IDOK) {
+    CZelModalSignals signals;
+    if (!StillHere())
+        return;
+    const INT_PTR nAnswer = dlg.DoModal();
+    if (!StillHere())
+        return;
+    if (nAnswer == IDOK) {
         CZelRule accepted;
         dlg.GetChoiceData(accepted.nInterval, accepted.nMonth, accepted.nDay);
         m_keptRule = accepted;
@@ -169,7 +187,6 @@ void CZelPeriodicFrame::OnBtnSet()
         UpdateData(TRUE);
         m_date.nDiv = 1;
     }
-    ZelSendToMainWindow(ZEL_NAME_CALWND_ENABLE, 1);
 }
 
 // ---- keys ------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "periodic/zel_str_edit.h"
 
+#include "controls/zel_alive_watch.h"
 #include "era/rule_wording.h"
 #include "periodic/rule_dialog_turn.h"
 #include "periodic/zel_reg_set_dlg.h"
@@ -14,7 +15,7 @@ END_MESSAGE_MAP()
 
 CZelStrEdit::CZelStrEdit() = default;
 
-CZelStrEdit::~CZelStrEdit() = default;
+CZelStrEdit::~CZelStrEdit() { CZelAliveWatch::Gone(this); }
 
 void CZelStrEdit::SetChoiceData(int nYear, int nMonth, int nDay, int nInterval)
 {
@@ -38,11 +39,15 @@ void CZelStrEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
         return;
     }
     // The template is found through the resource handle current now.
+    CZelAliveWatch watch(this);
     CZelRegSetDlg dlg(nullptr);
     if (m_nDay == 0)
         m_nDay = 1;
     dlg.SetChoiceData(m_nInterval, m_nMonth, m_nDay);
-    if (dlg.DoModal() == IDOK) {
+    const INT_PTR nAnswer = dlg.DoModal();
+    if (!CZelAliveWatch::Alive(this))
+        return;
+    if (nAnswer == IDOK) {
         dlg.GetChoiceData(m_nInterval, m_nMonth, m_nDay);
         CString strText;
         CnvRegStr(m_nInterval, m_nMonth, m_nDay, strText);

@@ -35,7 +35,15 @@ TestHost::TestHost()
                                 nullptr, nullptr, hInst, nullptr);
     g_pHost = this;
     AfxGetThread()->m_pMainWnd = CWnd::FromHandle(m_hMain);
-    m_hDialog = ::CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_TEST_HOST), m_hMain, HostDialogProc, 0);
+    RemakeDialog();
+}
+
+void TestHost::RemakeDialog()
+{
+    if (::IsWindow(m_hDialog))
+        ::DestroyWindow(m_hDialog);
+    m_hDialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_HOST), m_hMain,
+                                     HostDialogProc, 0);
     ::SetForegroundWindow(m_hDialog);
     ::SetActiveWindow(m_hDialog);
     Pump();
@@ -83,14 +91,18 @@ void TestHost::Type(const char* pszText)
 }
 
 // Arrow keys until the list shows nIndex, or a refused switch puts it back.
-void TestHost::ChooseWithKeys(HWND hCombo, int nIndex)
+void TestHost::ChooseWithKeys(HWND hCombo, int nIndex, bool bOpen)
 {
     Focus(hCombo);
+    if (bOpen)
+        ::SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0), Pump();
     for (int nSel = Selection(hCombo); nSel != nIndex; nSel = Selection(hCombo)) {
         PressKey(nSel < nIndex ? VK_DOWN : VK_UP);
         if (Selection(hCombo) == nSel)
             break;
     }
+    if (bOpen)
+        ::SendMessageA(hCombo, CB_SHOWDROPDOWN, FALSE, 0), Pump();
 }
 
 std::string TestHost::Text(HWND hWnd)
@@ -132,7 +144,10 @@ LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lP
                                   TestHost::WideText(hWnd), IconOf(hWnd), ::GetWindow(hWnd, GW_OWNER),
                                   pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd)});
         TestHost::Note("box: " + s_pThis->boxes.back().text);
-        ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        if (s_pThis->onBox)
+            s_pThis->onBox(hWnd);
+        else
+            ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }

@@ -36,6 +36,8 @@ public:
     std::vector<std::string> events;
     void Clear() { commands.clear(), events.clear(); }
     static void Note(const std::string& event);
+    // A new host dialog in place of one a test destroyed.
+    void RemakeDialog();
 
     // The framework's pump until the queue is empty.
     static void Pump();
@@ -47,9 +49,10 @@ public:
     static HWND Focused() { return ::GetFocus(); }
     // A click through the button itself.
     static void Click(HWND hButton) { ::SendMessageA(hButton, BM_CLICK, 0, 0), Pump(); }
-    // Entry nIndex of an era list chosen with the arrow keys in the closed
-    // list, each step a selection change as a user's would be.
-    static void ChooseWithKeys(HWND hCombo, int nIndex);
+    // Entry nIndex of an era list chosen with the arrow keys, each step a
+    // selection change as a user's would be; in the open list when bOpen,
+    // which is closed afterwards.
+    static void ChooseWithKeys(HWND hCombo, int nIndex, bool bOpen = false);
     static std::string Text(HWND hWnd);
     static std::wstring WideText(HWND hWnd);
     static int Selection(HWND hCombo) { return static_cast<int>(::SendMessageA(hCombo, CB_GETCURSEL, 0, 0)); }

@@ -1,8 +1,11 @@
 // Base of the window tests: a test host and a message-box recorder per test,
-// and the check that no named flag of the library is left behind.
+// and the checks that no named flag of the library, no message box and no
+// disabled main window is left behind.
 #pragma once
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "test_host.h"
 
@@ -27,7 +30,8 @@ struct RecordedBox {
 };
 
 // Records every message box the thread shows and closes each through its own
-// loop, as a click on OK would. A dialog a ModalScript claimed is left alone.
+// loop, as a click on OK would, or hands it to onBox when that is set. A
+// dialog a ModalScript claimed is left alone.
 struct MessageBoxRecorder {
     MessageBoxRecorder() { s_pThis = this; }
     ~MessageBoxRecorder() { s_pThis = nullptr; }
@@ -36,6 +40,7 @@ struct MessageBoxRecorder {
 
     static inline MessageBoxRecorder* s_pThis = nullptr;
     std::vector<RecordedBox> boxes;
+    std::function<void(HWND hBox)> onBox;
     CbtHook hook{&MessageBoxRecorder::CbtProc};
 };
 
@@ -44,6 +49,10 @@ protected:
     void TearDown() override
     {
         TestHost::Pump();
+        int nBoxes = 0;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &WindowTest::CountBox, reinterpret_cast<LPARAM>(&nBoxes));
+        EXPECT_EQ(nBoxes, 0) << "a message box is still up";
+        EXPECT_TRUE(::IsWindowEnabled(host.MainWindow())) << "main window left disabled";
         for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"}) {
             const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag);
             EXPECT_EQ(hFlag, nullptr) << pszFlag << " left behind";
@@ -52,22 +61,35 @@ protected:
         }
     }
     static UINT Msg(const char* pszName) { return ::RegisterWindowMessageA(pszName); }
+    static BOOL CALLBACK CountBox(HWND hWnd, LPARAM lParam)
+    {
+        *reinterpret_cast<int*>(lParam) += ::GetDlgItem(hWnd, 0xFFFF) != nullptr && ::IsWindowVisible(hWnd);
+        return TRUE;
+    }
+    // A control of the library made in the host dialog, between its two fields.
+    template <class TControl>
+    bool Place(TControl& ctrl)
+    {
+        if (!ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr))
+            return false;
+        ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+        ctrl.SetParentCtrl(host.Prev(), host.Next());
+        TestHost::Pump();
+        return true;
+    }
 
     TestHost host;
     MessageBoxRecorder boxes;
 };
 
-// A control of the library made in the host dialog, between its two fields.
+// One control of the library placed in the host dialog.
 template <class TControl>
 class ControlTest : public WindowTest {
 protected:
     void SetUp() override
     {
         dtBeforeCreate = COleDateTime::GetCurrentTime();
-        ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr));
-        ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-        ctrl.SetParentCtrl(host.Prev(), host.Next());
-        TestHost::Pump();
+        ASSERT_TRUE(this->Place(ctrl));
     }
     HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
     std::string Field(int nID) { return TestHost::Text(Item(nID)); }

@@ -36,6 +36,11 @@ protected:
         for (int nID : {IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_BTN_REG, IDC_STR_EDIT, IDC_BTN_SET, IDC_BTN_DAY})
             EXPECT_EQ(::IsWindowVisible(Item(nID)) != FALSE, bRule == (nID >= IDC_STR_EDIT)) << nID;
     }
+    void ExpectDateItemsEnabled(bool bEnabled)
+    {
+        for (int nID : {IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG, IDC_CHK_NOTIFY})
+            EXPECT_EQ(::IsWindowEnabled(Item(nID)) != FALSE, bEnabled) << nID;
+    }
     COleDateTime dt;
 };
 
@@ -137,28 +142,50 @@ TEST_F(CalRegNotifyTest, RuleTravelsInTheDateValueAndTheButtonsStartAfresh)
 
 // なし stands first (an all-zero date: greyed, read as all zeros), 西暦 next,
 // the eras after; choosing なし unticks the box but keeps the switch, and an
-// era brings the date back.
-TEST_F(CalRegNotNotifyTest, NoneThenWesternThenTheEras)
+// era brings the date back. The list never shows なし with a date held: not
+// through the open list, nor after a refused era put it back there (昭和 with
+// an empty year field, なし, then 明治, which the year does not fit); in the
+// closed list a refused era goes back to the era chosen before なし.
+TEST_F(CalRegNotNotifyTest, NoneThenWesternThenTheErasAndNoneAlwaysMeansNoDate)
 {
-    const auto expectDateItemsEnabled = [&](bool bEnabled) {
-        for (int nID : {IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT, IDC_BTN_REG, IDC_CHK_NOTIFY})
-            EXPECT_EQ(::IsWindowEnabled(Item(nID)) != FALSE, bEnabled) << nID;
-    };
+    const std::vector<int> noDate{0, 0, 0, 0, 0, 0};
+    const HWND hList = Item(IDC_FORM_COMBO);
     ctrl.SetChoiceData(1, 0, 0, 0, 1, 0, COleDateTime());
     EXPECT_EQ(Era(), "0:なし");
-    expectDateItemsEnabled(false);
-    EXPECT_EQ(Get(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
+    ExpectDateItemsEnabled(false);
+    EXPECT_EQ(Get(), noDate);
     ctrl.SetChoiceData(0, 2001, 4, 1, 0, 0, COleDateTime());
     EXPECT_EQ(Era() + Field(IDC_YEAR_EDIT), "2:平成13");
     ctrl.SetChoiceData(1, 2002, 5, 10, 1, 0, COleDateTime());
     EXPECT_EQ(Era(), "1:西暦");
-    TestHost::ChooseWithKeys(Item(IDC_FORM_COMBO), 0);
-    expectDateItemsEnabled(false);
+    TestHost::ChooseWithKeys(hList, 0);
+    ExpectDateItemsEnabled(false);
     EXPECT_NE(::IsDlgButtonChecked(ctrl.m_hWnd, IDC_CHK_NOTIFY), BST_CHECKED);
-    EXPECT_EQ(Get(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
-    TestHost::ChooseWithKeys(Item(IDC_FORM_COMBO), 2);
-    expectDateItemsEnabled(true);
+    EXPECT_EQ(Get(), noDate);
+    TestHost::ChooseWithKeys(hList, 2);
+    ExpectDateItemsEnabled(true);
     EXPECT_EQ(Get(), (std::vector<int>{0, 2002, 5, 10, 1, 0}));
+    for (bool bOpen : {false, true}) {
+        SCOPED_TRACE(bOpen);
+        ctrl.SetChoiceData(0, 1975, 5, 10, 1, 0, COleDateTime());
+        ::SetWindowTextA(Item(IDC_YEAR_EDIT), "");
+        boxes.boxes.clear();
+        for (int nEntry : {0, 5}) {
+            if (bOpen)
+                TestHost::ChooseWithKeys(hList, nEntry, true);
+            else
+                ::SendMessageA(hList, CB_SETCURSEL, static_cast<WPARAM>(nEntry), 0),
+                    ::SendMessageA(ctrl.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_FORM_COMBO, CBN_SELCHANGE),
+                                   reinterpret_cast<LPARAM>(hList));
+        }
+        EXPECT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(Era(), bOpen ? "0:なし" : "3:昭和");
+        ExpectDateItemsEnabled(!bOpen);
+        EXPECT_EQ(Get() == noDate, bOpen);
+    }
+    TestHost::ChooseWithKeys(hList, 1, true);  // 西暦 brings the date back
+    ExpectDateItemsEnabled(true);
+    EXPECT_EQ(Get()[0], 1);
 }
 
 }  // namespace

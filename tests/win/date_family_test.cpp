@@ -111,6 +111,24 @@ TEST_F(CalNormCalTest, TwoRefusedDatesDoNotBounceTheFocus)
     other.DestroyWindow();
 }
 
+// A flag is owned, held elsewhere, or not made at all when its name belongs
+// to another kind of object. A stage that cannot be made is kept within the
+// thread: the box's own focus change starts no second check.
+TEST_F(CalNormCalTest, ACheckStageThatCannotBeMadeStillStopsNestedChecks)
+{
+    const CZelNamedFlag first("ZelTestFlag"), second("ZelTestFlag");
+    EXPECT_TRUE(first.Owned() && !second.Owned() && second.HeldElsewhere() && !second.NotMade());
+    const HANDLE hClash = ::CreateEventA(nullptr, TRUE, FALSE, "ZEL2_CHECKVALUE_STAGE");
+    ASSERT_NE(hClash, nullptr);
+    EXPECT_TRUE(CZelNamedFlag("ZEL2_CHECKVALUE_STAGE").NotMade());
+    ctrl.SetChoiceData(1, 2002, 4, 31);
+    TestHost::Focus(Item(IDC_YEAR_EDIT));
+    host.Clear();
+    EXPECT_EQ(ctrl.CheckDate(1), 0);
+    EXPECT_EQ(host.events, Events{std::string("box: ") + ZEL_MSG_DATE_ERROR});
+    ::CloseHandle(hClash);
+}
+
 // 平成2 (1990) with the flag nNotify, and the flag read back.
 void Set(CZelCalBirthNotify& c, int nNotify) { c.SetChoiceData(0, 1990, nNotify); }
 void Set(CZelCalNormNotify& c, int nNotify) { c.SetChoiceData(0, 1990, 4, 1, nNotify); }
