@@ -2,6 +2,7 @@
 // CZelCalNorm: CZelCalBirth, CZelCalNormCal and the two with a notification box.
 #include "window_test.h"
 
+#include "controls/host_signals.h"
 #include "controls/zel_messages.h"
 
 namespace {

@@ -124,7 +124,8 @@ TEST_F(HostTeardownTest, HostDialogGoesUnderAControlsErrorBoxOrWhileAFieldIsBein
         if (pszBox == nullptr)
             DestroyHostDialog(ctrl), TestHost::Pump();
         boxes.onBox = nullptr;
-        EXPECT_EQ(host.events, pszBox ? Events{std::string("box: ") + pszBox, "WM_COMMAND 32768 0"} : Events{});
+        const Events told{std::string("box: ") + (pszBox ? pszBox : ""), "WM_COMMAND 32768 0"};
+        EXPECT_EQ(host.events, pszBox ? told : Events{});
         EXPECT_FALSE(ctrl.Alive());
         EXPECT_FALSE(::IsWindow(hCtrl));
     };
