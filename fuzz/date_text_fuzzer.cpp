@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string era = fdp.ConsumeIntegralInRange(0, 7) == 0 ? fdp.ConsumeRandomLengthString(6).c_str() : AnyName(fdp);
         const std::string y = NumberText(fdp), m = NumberText(fdp), d = NumberText(fdp);
         switch (fdp.ConsumeIntegralInRange(0, 2)) {
-        case 0: CheckParse((era == "西暦" ? "" : era) + y + "/" + m + "/" + d, table, eras); break;
+        // 西暦 mostly left out as the controls do; kept now and then, where it must refuse.
+        case 0: CheckParse((era == "西暦" && nStep % 4 != 0 ? "" : era) + y + "/" + m + "/" + d, table, eras); break;
         case 1: CheckParse(fdp.ConsumeRandomLengthString(24).c_str(), table, eras); break;
         default:
             const int nFault = ZelTestDateTexts(era.c_str(), y.c_str(), m.c_str(), d.c_str(), table);

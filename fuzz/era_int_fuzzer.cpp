@@ -19,8 +19,7 @@ std::string Ints(std::initializer_list<long long> values)
 
 std::string Text(const CString& str) { return std::string(static_cast<LPCSTR>(str), str.GetLength()); }
 
-// The era table of the util below: the built-in table, written to a fresh
-// era.dat by the first read.
+// Its table: the built-in one, written to a fresh era.dat by the first read.
 CZelCalCtrlUtil& Util()
 {
     static CZelCalCtrlUtil util;
@@ -110,9 +109,8 @@ void CheckDisplayTexts(FuzzedDataProvider& fdp)
     ZEL_FUZZ_CHECK(Text(Util().FromEra(nEra, dt)) == text(dt.GetYear(), dt.GetMonth(), dt.GetDay()), "FromEra of a date");
 }
 
-// The rule text field's wording, and the notification sentence: that wording
-// with に for intervals -1 and 1 to 12 only; an interval of 0 leaves the
-// field's text alone.
+// The rule's wording (interval 0 leaves the text alone) and the notification
+// sentence: that wording with に for intervals -1 and 1 to 12 only.
 void CheckRuleTexts(FuzzedDataProvider& fdp)
 {
     const int bNotify = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange(0, 1) : ZelFuzzInt(fdp);

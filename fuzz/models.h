@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-// One era record as its reader sees it: the years as they read back from
-// the record (100..9999, else -1).
+// One era record as its reader sees it (years 100..9999, else -1).
 struct ZelModelEra
 {
     int nDiv;
@@ -18,9 +17,8 @@ struct ZelModelEra
 // The decimal value of a field as atoi reads it, saturating at the int range.
 int ZelModelDecimal(const std::string& field);
 int ZelModelYearAsRead(int nYear);
-// The records a reader must append for the bytes of an era file, found by
-// looking for the commas and the CR that end each one (the store walks the
-// bytes one by one), and the bytes a writer must produce for records.
+// The records a reader must append for an era file's bytes (found by their
+// commas and CR; the store walks byte by byte), and the bytes a writer writes.
 std::vector<ZelModelEra> ZelModelReadEraText(const std::string& bytes);
 std::string ZelModelWriteEraText(const std::vector<ZelModelEra>& eras);
 
@@ -28,13 +26,11 @@ std::string ZelModelWriteEraText(const std::vector<ZelModelEra>& eras);
 int ZelModelDaysInMonth(long long nYear, long long nMonth);
 // A day that a date value holds: years 100..9999, a real month and day.
 bool ZelModelIsRealDate(long long nYear, long long nMonth, long long nDay);
-// The text of "%d/%02d/%02d", and that text in the era of the built-in table
-// that holds the year (newest first), or "" when none does.
+// "%d/%02d/%02d", and that in the built-in table's era holding the year, or "".
 std::string ZelModelWesternText(int nYear, int nMonth, int nDay);
 std::string ZelModelDefaultEraText(int nYear, int nMonth, int nDay);
 
-// True with the Western date when the text (an era name or none, then
-// year/month/day in decimal digits) reads as one under the era table.
+// True with the Western date when the text (era name or none, then y/m/d) reads as one.
 struct ZelModelDate { int nYear, nMonth, nDay; };
 bool ZelModelParseDateText(const std::string& text, const std::vector<ZelModelEra>& eras, ZelModelDate& date);
 // The whole-date test on the four shown texts.

@@ -1,6 +1,6 @@
-// The era file store: the built-in table where there is no file; the file
-// replaced in one step, so that whatever interrupts a write leaves the old
-// file byte for byte; an unreadable file moved aside before the defaults.
+// The era file store: the built-in table where there is no file; a write
+// interrupted anywhere leaves the old file byte for byte; an unreadable file
+// moved aside before the defaults.
 #include "era/era_core.h"
 #include "scratch_dir.h"
 
@@ -90,9 +90,8 @@ TEST_F(EraFileWriteTest, WriteReplacesTheFileAndLeavesNoTemporaryFile)
 
 namespace {
 
-// Runs body in a child process as an ordinary user (root ignores file
-// permissions), after prepare; returns its exit code, or 1000 + the signal
-// that ended it.
+// Runs prepare and body in a child as an ordinary user (root ignores file
+// permissions); its exit code, or 1000 + the signal that ended it.
 int RunInChild(void (*prepare)(), int (*body)())
 {
     const pid_t pid = ::fork();
@@ -156,8 +155,7 @@ TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
 {
     WriteEraFile(kUserFile);
     {
-        // Held open without sharing by another process: neither replaced
-        // nor moved aside; the reader falls back to the defaults in memory.
+        // Held open unshared by another process: neither replaced nor moved; defaults in memory.
         const HolderProcess holder = HoldFile(0);
         ASSERT_TRUE(holder.Ready());
         EXPECT_EQ(WriteBuiltIn(), 0);

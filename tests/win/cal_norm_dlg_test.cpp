@@ -52,7 +52,6 @@ TEST_F(NormDlgTest, EnterHandsBackAGoodDateEscapeLeavesItAndWrongInputGetsOneBox
     ExpectBox(ZEL_MSG_ENTER_NUMBER);
     EXPECT_EQ(strDay + " " + std::to_string(nSel), "2 " + std::to_string(MAKELRESULT(0, 1)));
     EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 7}));
-    EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 7}));
 }
 
 // A field left with a refused date gets one box and the focus back, and stays

@@ -1,7 +1,6 @@
-// The key walk of every control placed in a host dialog, as one table: from
-// each stop of each face, Tab, Shift+Tab, Enter, Shift+Enter and Escape with
-// the host's neighbours set and without; SetFocusCalCtrl to the first and last
-// stop; on the periodic controls UseControl greys every stop and gives it back.
+// Every control's key walk: from each stop of each face, Tab, Shift+Tab,
+// Enter, Shift+Enter and Escape, with the host's neighbours and without;
+// SetFocusCalCtrl to either end; UseControl greys a periodic control's stops.
 #include "window_test.h"
 
 #include "control_values.h"

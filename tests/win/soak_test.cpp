@@ -1,8 +1,6 @@
-// A long-running host sees nothing grow: heap bytes, GDI objects, kernel
-// handles and windows stay flat over many lifetimes of every control and many
-// runs of the modal date dialog; the wrappers that CWnd::FromHandle makes live
-// as long as their windows, and the main window never names a window that is
-// gone. ZEL_SOAK_LIFETIMES sets how many lifetimes are measured (make soak: 500).
+// Heap bytes, GDI objects, kernel handles and windows stay flat over many
+// lifetimes of every control and runs of the date dialog; wrappers live as
+// long as their windows. ZEL_SOAK_LIFETIMES sets the lifetimes measured.
 #include "window_test.h"
 
 #include <cstdio>
@@ -33,8 +31,8 @@ ProcessCounts Growth(int nRuns, Fn fn)
     return growth;
 }
 
-// Each counter moves when an object of its kind is made and comes back when it
-// goes (the host made first: a thread's first window brings a window of Wine's own).
+// Each counter moves with an object of its kind (the host made first: a
+// thread's first window brings a window of Wine's own).
 using ProcessCountersTest = WindowTest;
 TEST_F(ProcessCountersTest, EachCounterSeesItsObjectsComeAndGo)
 {
@@ -60,9 +58,8 @@ TEST_F(ProcessCountersTest, EachCounterSeesItsObjectsComeAndGo)
 
 using WrapperLifetimeTest = WindowTest;
 
-// Two rounds of 40 wrappers, each kept while its window lives and gone with
-// it. The first round leaves the bookkeeping's containers at their largest
-// size (capacity they keep); the second must then end where the first did.
+// Two rounds of 40 wrappers: the first leaves the bookkeeping's containers at
+// their largest; the second must end where the first did.
 TEST_F(WrapperLifetimeTest, AWrapperLivesAsLongAsItsWindowAndTheCounterSeesIt)
 {
     const HWND hDlg = host.Dialog()->m_hWnd;
@@ -110,8 +107,7 @@ TEST_F(WrapperLifetimeTest, TheMainWindowIsForgottenWhenItGoes)
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
 }
 
-// One lifetime of a control as a host lives it: made, shown, given a value,
-// walked through with the keys, read, destroyed.
+// One lifetime of a control: made, shown, given a value, walked with keys, read, destroyed.
 template <class TControl>
 void ControlLifetime(TestHost& host)
 {

@@ -1,6 +1,5 @@
-// The era tool's commands on real files: each problem check finds its
-// fault, each refused change leaves the file byte for byte, and an added era
-// reads back through the store as the controls will read it.
+// The era tool on real files: each problem found, each refused change leaving
+// the file byte for byte, an added era read back as the controls read it.
 #include "../core/scratch_dir.h"
 #include "era/era_core.h"
 #include "zelera_commands.h"
@@ -118,9 +117,7 @@ TEST_F(ZeleraTest, RefusedAddsLeaveTheFileByteForByte)
     }
 }
 
-// The program's own run (run_zelera.cmake) adds to a file made by init and
-// checks the .bak; here the start is no file at all: the built-in table, and
-// no .bak.
+// From no file at all (run_zelera.cmake adds to one made by init): the built-in table, no .bak.
 TEST_F(ZeleraTest, AddingReiwaGivesAFileTheLibraryReadsWithHeiseiClosed)
 {
     std::filesystem::create_directory("data");
