@@ -3,7 +3,7 @@
 PREFIX ?= $(CURDIR)/build/package
 SHELL := /bin/sh
 
-.PHONY: all setup build test install demo bench fuzz soak clean
+.PHONY: all setup build release test install demo bench fuzz soak clean
 
 all: build
 
@@ -17,17 +17,30 @@ build: setup
 	cmake --build --preset win64
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
+	$(MAKE) --no-print-directory release
 
-# One ctest run over the three builds, so the summary counts them together.
+# The package's builds, optimised: x64 with the programs its tests run, x86
+# with the two DLLs (its test builds a host against them).
+release: setup
+	cmake --preset win64-release >/dev/null
+	cmake --build --preset win64-release
+	cmake --preset x86 >/dev/null
+	cmake --build --preset x86 --target zelafx ZelCalCtrl zelera
+
+# One ctest run over every build, so the summary counts them together.
 build/CTestTestfile.cmake: Makefile
 	@mkdir -p build
-	@printf 'subdirs("native")\nsubdirs("win64")\nsubdirs("fuzz")\n' > $@
+	@printf 'subdirs("native")\nsubdirs("win64")\nsubdirs("fuzz")\nsubdirs("win64-release")\nsubdirs("x86")\n' > $@
 
 test: build build/CTestTestfile.cmake
 	tools/with-display.sh $(CURDIR)/build/win64 ctest --test-dir build --output-on-failure -j2
 
-install: build
-	cmake --install build/win64 --prefix "$(PREFIX)"
+# Both architectures below PREFIX, with the selector on top that a host's
+# find_package(ZelCalCtrl) reads.
+install: release
+	cmake --install build/win64-release --prefix "$(PREFIX)/x64"
+	cmake --install build/x86 --prefix "$(PREFIX)/x86"
+	cmake -DPREFIX="$(PREFIX)" -DBUILD_DIR=$(CURDIR)/build/win64-release -P cmake/InstallSelector.cmake
 
 demo: build
 	tools/run-demo.sh $(CURDIR)/build/win64

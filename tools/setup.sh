@@ -4,7 +4,7 @@
 # 1252) for the run that checks the text under another code page.
 # Usage: setup.sh [bench]
 set -e
-pkgs="cmake make g++ clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick googletest libicu-dev"
+pkgs="cmake make g++ clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick googletest libicu-dev"
 [ "$1" = bench ] && pkgs="$pkgs libbenchmark-dev"
 missing=
 for p in $pkgs; do

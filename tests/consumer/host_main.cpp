@@ -3,6 +3,10 @@
 // CWnd::FromHandle, names its main window, places controls between two fields
 // of its own, runs both modal dialogs and pumps with PumpMessage.
 #include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <windows.h>
 
 #include "ZelCalCtrl.h"
 
@@ -21,8 +25,39 @@ static VOID CALLBACK PressEnter(HWND, UINT, UINT_PTR idEvent, DWORD)
     ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
 }
 
+// The version resource of a DLL beside the program: the package's version in
+// the fixed part, and descriptions in Japanese and English.
+static void CheckVersionResource(const char* pszDll)
+{
+    char szPath[MAX_PATH];
+    const HMODULE hDll = ::GetModuleHandleA(pszDll);
+    const DWORD nPath = hDll ? ::GetModuleFileNameA(hDll, szPath, MAX_PATH) : 0;
+    DWORD dummy = 0;
+    const DWORD nSize = nPath ? ::GetFileVersionInfoSizeA(szPath, &dummy) : 0;
+    std::vector<char> info(nSize);
+    VS_FIXEDFILEINFO* pFixed = nullptr;
+    UINT nLen = 0;
+    char szVersion[32] = "";
+    if (nSize && ::GetFileVersionInfoA(szPath, 0, nSize, info.data())
+        && ::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&pFixed), &nLen) && pFixed)
+        std::snprintf(szVersion, sizeof szVersion, "%u.%u.%u", HIWORD(pFixed->dwFileVersionMS),
+                      LOWORD(pFixed->dwFileVersionMS), HIWORD(pFixed->dwFileVersionLS));
+    std::printf("%s file version %s\n", pszDll, szVersion);
+    Check(std::strcmp(szVersion, ZEL_PACKAGE_VERSION) == 0, "DLL file version is the package's version");
+    for (const char* pszBlock : {"\\StringFileInfo\\041104B0\\FileDescription",
+                                 "\\StringFileInfo\\040904B0\\FileDescription"}) {
+        char* pszText = nullptr;
+        Check(nSize && ::VerQueryValueA(info.data(), pszBlock, reinterpret_cast<void**>(&pszText), &nLen)
+                  && nLen > 1,
+              pszBlock);
+    }
+}
+
 int main()
 {
+    CheckVersionResource("ZelCalCtrl.dll");
+    CheckVersionResource("ZelAfx.dll");
+
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
     HWND hMain = ::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 200, nullptr,
                                    nullptr, hInst, nullptr);
