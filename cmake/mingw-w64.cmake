@@ -1,10 +1,15 @@
-# Cross build for 64-bit Windows with the posix-thread flavour of mingw-w64.
+# Cross build for 64-bit Windows with the posix-thread flavour of mingw-w64
+# (cmake/mingw-w64-i686.cmake names the 32-bit tools and includes this).
+if(NOT ZEL_MINGW_TRIPLE)
+  set(ZEL_MINGW_TRIPLE x86_64-w64-mingw32)
+  set(ZEL_MINGW_PROCESSOR x86_64)
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${ZEL_MINGW_PROCESSOR})
+set(CMAKE_C_COMPILER ${ZEL_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZEL_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZEL_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZEL_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
