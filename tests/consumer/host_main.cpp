@@ -1,7 +1,8 @@
 // A plain Win32 host with its own main and no application object, built
 // against the installed package only: it wraps its windows with
-// CWnd::FromHandle, names its main window, places controls between two fields
-// of its own, runs both modal dialogs and pumps with PumpMessage.
+// CWnd::FromHandle, names its main window, places a control between two
+// fields of its own and runs both modal dialogs through the host guide's
+// samples, and pumps with PumpMessage.
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -9,6 +10,10 @@
 #include <windows.h>
 
 #include "ZelCalCtrl.h"
+
+// The host guide's samples (docs/samples), built into this host.
+void PlaceDateControl(CZelCalNorm& date, HWND hDlg, HWND hFieldBefore, HWND hFieldAfter, POINT at);
+bool AskDate(CWnd* pOwner, POINT at, int& nDiv, int& nYear, int& nMonth, int& nDay);
 
 static int g_failures = 0;
 
@@ -69,10 +74,13 @@ int main()
     AfxGetThread()->m_pMainWnd = pMain;
     {
         CZelCalNorm ctrl(pMain);
-        Check(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pMain, 1000, nullptr),
-              "CZelCalNorm created");
-        ctrl.SetParentCtrl(CWnd::FromHandle(hPrev), CWnd::FromHandle(hNext));
-        ctrl.SetChoiceData(0, 2002, 4, 7);
+        PlaceDateControl(ctrl, hMain, hPrev, hNext, POINT{120, 40});
+        RECT rc{};
+        ::GetWindowRect(ctrl.m_hWnd, &rc);
+        POINT at{rc.left, rc.top};
+        ::ScreenToClient(hMain, &at);
+        Check(ctrl.m_hWnd && ::IsWindowVisible(ctrl.m_hWnd) && at.x == 120 && at.y == 40 && rc.right > rc.left,
+              "the guide's placing shows the control where it was asked, at its own size");
         ctrl.SetFocusCalCtrl(0);
         ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 1);  // day field -> host's next field
         MSG msg;
@@ -84,10 +92,13 @@ int main()
         Check(::GetFocus() == hNext, "Tab through the host's pump reaches its next field");
     }
     {
-        CZelCalNormDlg dlg(pMain);
-        int d = 0, y = 2002, m = 4, day = 7;
+        // 30 February: the guide's AskDate opens the dialog on today instead.
+        int d = 0, y = 2002, m = 2, day = 30;
+        const COleDateTime today = COleDateTime::GetCurrentTime();
         ::SetTimer(nullptr, 0, 300, PressEnter);
-        Check(dlg.DoModal(d, y, m, day, 100, 200) == IDOK && y == 2002 && day == 7, "CZelCalNormDlg, Enter");
+        Check(AskDate(pMain, POINT{100, 200}, d, y, m, day) && y == today.GetYear() && m == today.GetMonth()
+                  && day == today.GetDay(),
+              "CZelCalNormDlg through the guide's AskDate, Enter: today for a day that does not exist");
     }
     {
         CZelRegSetDlg dlg(nullptr);

@@ -57,7 +57,7 @@ endforeach()
 
 run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/consumer -B ${bin}
     -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${pkg} -DCMAKE_BUILD_TYPE=Release
-    -DZEL_EXPECT_ARCH=${ARCH} -DZEL_SOURCE_DIR=${SOURCE_DIR})
+    -DZEL_EXPECT_ARCH=${ARCH})
 run(${CMAKE_COMMAND} --build ${bin})
 if(RUN)
   run(${SOURCE_DIR}/tools/wine-run.sh ${BUILD_DIR} ${bin}/consumer.exe)
