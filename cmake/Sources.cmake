@@ -29,4 +29,4 @@ set_source_files_properties(
   ${CMAKE_SOURCE_DIR}/platform/afxdate.cpp
   ${CMAKE_SOURCE_DIR}/era/zel_era.cpp
   ${CMAKE_SOURCE_DIR}/era/era_file_snapshot.cpp
-  PROPERTIES COMPILE_OPTIONS -fexec-charset=UTF-8)
+  PROPERTIES COMPILE_OPTIONS -fexec-charset=UTF-8 SKIP_PRECOMPILE_HEADERS ON)
