@@ -69,7 +69,6 @@ TEST_F(EraFileWriteTest, MissingFileGivesTheDefaultsAndWritesThemForTheNextRead)
 TEST_F(EraFileWriteTest, WriteReplacesTheFileAndLeavesNoTemporaryFile)
 {
     // What a write killed half-way leaves: a temporary file, here longer than the new one.
-    EXPECT_THROW(CFile("data/era.dat", CFile::modeRead), CFileException);
     WriteEraFile(kUserFile);
     WriteBytes("data/era.dat.tmp", std::string(500, 'x'));
     EXPECT_EQ(WriteBuiltIn(), 1);
@@ -90,90 +89,62 @@ TEST_F(EraFileWriteTest, WriteReplacesTheFileAndLeavesNoTemporaryFile)
 
 namespace {
 
-// Runs prepare and body in a child as an ordinary user (root ignores file
-// permissions); its exit code, or 1000 + the signal that ended it.
-int RunInChild(void (*prepare)(), int (*body)())
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        if (prepare)
-            prepare();
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFSIGNALED(status) ? 1000 + WTERMSIG(status) : WEXITSTATUS(status);
-}
-
 void LimitFileSize() { const rlimit limit{16, 16}; ::setrlimit(RLIMIT_FSIZE, &limit); }
-// 0 when the read fell back to the defaults.
-int ReadDefaults() { return Read() == "0:5" ? 0 : 1; }
+void LimitQuietly() { std::signal(SIGXFSZ, SIG_IGN), LimitFileSize(); }
+int ReadDefaults() { return Read() == "0:5" ? 0 : 1; }  // 0: the read fell back
 
 }  // namespace
 
-TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
+// Each case on a fresh user file with the given modes, in a child that runs
+// as an ordinary user (root ignores permissions): its exit code (1000 + the
+// signal that ended it) and what the folder holds afterwards.
+TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMovedAside)
 {
-    WriteEraFile(kUserFile);
-    // A read-only folder: no temporary file can be made.
-    ::chmod("data", 0555);
-    EXPECT_EQ(RunInChild(nullptr, WriteBuiltIn), 0);
-    EXPECT_EQ(Files(), kUntouched);
-    ::chmod("data", 0777);
-    // A size limit: the write fails part-way, the temporary file is removed.
-    EXPECT_EQ(RunInChild([] { std::signal(SIGXFSZ, SIG_IGN); LimitFileSize(); }, WriteBuiltIn), 0);
-    EXPECT_EQ(Files(), kUntouched);
-    // The same limit with its signal: the process is killed mid-write.
-    EXPECT_EQ(RunInChild(LimitFileSize, WriteBuiltIn), 1000 + SIGXFSZ);
-    EXPECT_EQ(Files(), kUntouched + "|tmp");
-    EXPECT_EQ(ReadBytes("data/era.dat.tmp").size(), 16u);
-}
-
-TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
-{
-    // The file cannot be read and its folder cannot be changed: it stays.
-    WriteEraFile(kUserFile);
-    ::chmod("data/era.dat", 0);
-    ::chmod("data", 0555);
-    EXPECT_EQ(RunInChild(nullptr, ReadDefaults), 0);
-    ::chmod("data", 0777);
-    ::chmod("data/era.dat", 0666);
-    EXPECT_EQ(Files(), kUntouched);
-    // With a writable folder it becomes era.dat.bak and the defaults follow.
-    ::chmod("data/era.dat", 0);
-    EXPECT_EQ(RunInChild(nullptr, ReadDefaults), 0);
-    EXPECT_EQ(Files(), kMovedAside);
+    const struct { const char* pszWhat; mode_t file, folder; void (*prepare)(); int (*body)(); int nExit; std::string files; } cases[] = {
+        {"read-only folder", 0644, 0555, nullptr, WriteBuiltIn, 0, kUntouched},
+        {"size limit", 0644, 0777, LimitQuietly, WriteBuiltIn, 0, kUntouched},
+        {"killed mid-write", 0644, 0777, LimitFileSize, WriteBuiltIn, 1000 + SIGXFSZ, kUntouched + "|tmp"},
+        {"unreadable, folder read-only", 0, 0555, nullptr, ReadDefaults, 0, kUntouched},
+        {"unreadable", 0, 0777, nullptr, ReadDefaults, 0, kMovedAside}};
+    for (const auto& c : cases) {
+        fs::remove_all("data");
+        WriteEraFile(kUserFile);
+        ::chmod("data/era.dat", c.file), ::chmod("data", c.folder);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(99);
+            if (c.prepare)
+                c.prepare();
+            ::_exit(c.body());
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ::chmod("data", 0777), ::chmod("data/era.dat", 0666);
+        EXPECT_EQ(WIFSIGNALED(status) ? 1000 + WTERMSIG(status) : WEXITSTATUS(status), c.nExit) << c.pszWhat;
+        EXPECT_EQ(Files(), c.files) << c.pszWhat;
+    }
 }
 
 #else
 
-// Another process that holds era.dat open with a given share mode while it lives.
-static HolderProcess HoldFile(DWORD dwShare) { return HolderProcess("holder.exe", "file data\\era.dat " + std::to_string(dwShare)); }
-
-TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFile)
+// Another process holds era.dat open. Without sharing: neither replaced nor
+// moved, the defaults in memory. Sharing only deletion: locked against
+// reading but not against a move.
+TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMovedAside)
 {
-    WriteEraFile(kUserFile);
-    {
-        // Held open unshared by another process: neither replaced nor moved; defaults in memory.
-        const HolderProcess holder = HoldFile(0);
-        ASSERT_TRUE(holder.Ready());
-        EXPECT_EQ(WriteBuiltIn(), 0);
-        EXPECT_EQ(Read(), "0:5");
+    for (const DWORD dwShare : {DWORD{0}, DWORD{FILE_SHARE_DELETE}}) {
+        fs::remove_all("data");
+        WriteEraFile(kUserFile);
+        {
+            const HolderProcess holder("holder.exe", "file data\\era.dat " + std::to_string(dwShare));
+            ASSERT_TRUE(holder.Ready());
+            if (dwShare == 0)
+                EXPECT_EQ(WriteBuiltIn(), 0);
+            EXPECT_EQ(Read(), "0:5");
+        }
+        EXPECT_EQ(Files(), dwShare == 0 ? kUntouched : kMovedAside);
     }
-    EXPECT_EQ(Files(), kUntouched);
-}
-
-TEST_F(EraFileWriteTest, UnreadableFileIsMovedAsideBeforeTheDefaultsReplaceIt)
-{
-    WriteEraFile(kUserFile);
-    {
-        // Locked against reading but not against a move.
-        const HolderProcess holder = HoldFile(FILE_SHARE_DELETE);
-        ASSERT_TRUE(holder.Ready());
-        EXPECT_EQ(Read(), "0:5");
-    }
-    EXPECT_EQ(Files(), kMovedAside);
 }
 
 #endif
