@@ -1,6 +1,6 @@
-// The era table of "zelera add 令和 2019" against ICU's Japanese calendar: on
-// 31 December of every year 1868..9999 (when every era of the year has begun)
-// FromEra gives the era and era year that ICU gives.
+// The era table of "zelera add 令和 2019" where there was no file, against
+// ICU's Japanese calendar: on 31 December of every year 1868..9999 (when every
+// era of the year has begun) FromEra gives the era and era year that ICU gives.
 #include "../core/scratch_dir.h"
 #include "era/era_core.h"
 #include "zelera_commands.h"
@@ -15,6 +15,7 @@ TEST_F(ReiwaIcuTest, FromEraAgreesWithIcuOnTheLastDayOfEveryYear)
     std::filesystem::create_directory("data");
     std::string out, err;
     ASSERT_EQ(RunZelera({{"add", true, "add"}, {"令和", true, "令和"}, {"2019", true, "2019"}}, out, err), 0) << err;
+    EXPECT_FALSE(std::filesystem::exists("data/era.dat.bak")) << "added to no file: nothing to keep";
 
     UErrorCode status = U_ZERO_ERROR;
     icu::SimpleDateFormat format(icu::UnicodeString("Gy"), icu::Locale("ja_JP@calendar=japanese"), status);
