@@ -3,7 +3,6 @@
 // names, any years), with texts composed as the controls do and any bytes.
 #include "era/date_text_parser.h"
 #include "fuzz_check.h"
-#include "fuzz_int_source.h"
 
 namespace {
 

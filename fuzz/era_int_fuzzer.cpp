@@ -3,7 +3,6 @@
 // rules), against the plain calendar of models.h and the wording required.
 #include "era/rule_wording.h"
 #include "fuzz_check.h"
-#include "fuzz_int_source.h"
 
 #include <string>
 
@@ -16,7 +15,6 @@ std::string Ints(std::initializer_list<long long> values)
         out += " " + std::to_string(v);
     return out;
 }
-
 std::string Text(const CString& str) { return std::string(static_cast<LPCSTR>(str), str.GetLength()); }
 
 // Its table: the built-in one, written to a fresh era.dat by the first read.
@@ -121,22 +119,17 @@ void CheckRuleTexts(FuzzedDataProvider& fdp)
     const int m = bFromDate ? dt.GetMonth() : ZelFuzzInt(fdp), d = bFromDate ? dt.GetDay() : ZelFuzzInt(fdp);
     const std::string what = Ints({bNotify, nInterval, m, d});
 
-    std::string wording = "毎月1日";
-    if (nInterval == 0)
-        wording = strBefore;
-    else if (nInterval == -1)
-        wording = "毎年" + std::to_string(m) + "月" + std::to_string(d) + "日";
-    else if (nInterval >= 2)
-        wording = std::to_string(nInterval) + "ヶ月に1回の" + std::to_string(d) + "日";
-    else if (nInterval == 1)
-        wording = "毎月" + std::to_string(d) + "日";
+    const std::string wording = nInterval == 0    ? strBefore
+                                : nInterval == -1 ? "毎年" + std::to_string(m) + "月" + std::to_string(d) + "日"
+                                : nInterval >= 2  ? std::to_string(nInterval) + "ヶ月に1回の" + std::to_string(d) + "日"
+                                : nInterval == 1  ? "毎月" + std::to_string(d) + "日"
+                                                  : "毎月1日";
     CString str(strBefore.c_str());
     ZelWordRule(nInterval, m, d, str);
     ZEL_FUZZ_CHECK(Text(str) == wording, "ZelWordRule" + what + " from " + ZelFuzzQuote(strBefore));
 
-    std::string sentence = "通知しない";
-    if (bNotify)
-        sentence = (nInterval == -1 || (nInterval >= 1 && nInterval <= 12) ? wording + "に" : "") + "通知する";
+    const std::string sentence =
+        !bNotify ? "通知しない" : (nInterval == -1 || (nInterval >= 1 && nInterval <= 12) ? wording + "に" : "") + "通知する";
     ZEL_FUZZ_CHECK(Text(ZelNotifySentence(bNotify, nInterval, m, d)) == sentence, "ZelNotifySentence" + what);
     if (bFromDate)
         ZEL_FUZZ_CHECK(Text(Util().FromSettingNotifyAndInterval(bNotify, nInterval, dt)) == sentence,

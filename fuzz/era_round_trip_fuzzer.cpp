@@ -3,7 +3,6 @@
 // and reads back as the model reads it; a table without comma or CR in its
 // names comes back record for record and writes the same bytes again.
 #include "fuzz_check.h"
-#include "fuzz_int_source.h"
 #include "scratch_dir.h"
 
 #include <string>

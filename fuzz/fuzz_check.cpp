@@ -48,9 +48,8 @@ std::vector<ZelModelEra> ZelFuzzRowsOf(CArray<CZelEra, CZelEra&>& arr, INT_PTR n
 std::string ZelFuzzDescribe(const std::vector<ZelModelEra>& eras)
 {
     std::string out = std::to_string(eras.size()) + " records:";
-    for (const ZelModelEra& era : eras) {
+    for (const ZelModelEra& era : eras)
         out += " {" + std::to_string(era.nDiv) + "," + ZelFuzzQuote(era.strName) + "," +
                std::to_string(era.nStartYear) + "," + std::to_string(era.nEndYear) + "}";
-    }
     return out;
 }
