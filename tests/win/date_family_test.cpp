@@ -2,6 +2,7 @@
 // CZelCalNorm: CZelCalBirth, CZelCalNormCal and the two with a notification box.
 #include "window_test.h"
 
+#include "control_values.h"
 #include "controls/host_signals.h"
 #include "controls/zel_messages.h"
 
@@ -130,12 +131,6 @@ TEST_F(CalNormCalTest, ACheckStageThatCannotBeMadeStillStopsNestedChecks)
     ::CloseHandle(hClash);
 }
 
-// 平成2 (1990) with the flag nNotify, and the flag read back.
-void Set(CZelCalBirthNotify& c, int nNotify) { c.SetChoiceData(0, 1990, nNotify); }
-void Set(CZelCalNormNotify& c, int nNotify) { c.SetChoiceData(0, 1990, 4, 1, nNotify); }
-int Flag(CZelCalBirthNotify& c) { int d, y, n = -1; c.GetChoiceData(d, y, n); return n; }
-int Flag(CZelCalNormNotify& c) { int d, y, m, dd, n = -1; c.GetChoiceData(d, y, m, dd, n); return n; }
-
 template <class TControl>
 class NotifyTest : public ControlTest<TControl> {};
 using NotifyControls = ::testing::Types<CZelCalBirthNotify, CZelCalNormNotify>;
@@ -144,18 +139,18 @@ TYPED_TEST_SUITE(NotifyTest, NotifyControls);
 TYPED_TEST(NotifyTest, FlagFollowsSetChoiceDataAndClicksAndAClickSignalsADateChange)
 {
     const HWND hBox = this->Item(IDC_CHK_NOTIFY);
-    Set(this->ctrl, 1);
+    GiveValue(this->ctrl, ControlValue{0, 1990, 4, 1, 1});  // 平成2, notified
     EXPECT_EQ(this->Field(IDC_FORM_COMBO) + this->Field(IDC_YEAR_EDIT), "平成2");
     EXPECT_TRUE(::IsDlgButtonChecked(this->ctrl.m_hWnd, IDC_CHK_NOTIFY));
-    EXPECT_EQ(Flag(this->ctrl), 1);
+    EXPECT_EQ(ReadValue(this->ctrl).nNotify, 1);
     TestHost::Click(hBox);
-    EXPECT_EQ(Flag(this->ctrl), 0);
+    EXPECT_EQ(ReadValue(this->ctrl).nNotify, 0);
     {
         HeldFlag flag("ZEL2_DATE_CHANGE");
         TestHost::Click(hBox);
         EXPECT_EQ(this->host.events, Events{"ZEL2_DATE_CHANGE 0"});  // from the second click only
     }
-    EXPECT_EQ(Flag(this->ctrl), 1);
+    EXPECT_EQ(ReadValue(this->ctrl).nNotify, 1);
 }
 
 }  // namespace
