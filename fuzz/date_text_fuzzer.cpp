@@ -1,6 +1,5 @@
 // The date-text parser and the whole-date test against models.h, over the
-// built-in era table and random tables (names that begin other names, repeated
-// names, any years), with texts composed as the controls do and any bytes.
+// built-in and random era tables, with composed texts and any bytes.
 #include "era/date_text_parser.h"
 #include "fuzz_check.h"
 

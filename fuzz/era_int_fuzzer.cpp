@@ -1,6 +1,5 @@
-// Every int entry point of the era core with ints from the whole range (the
-// calendar checks, the era record, date values, the texts of dates and of
-// rules), against the plain calendar of models.h and the wording required.
+// Every int entry point of the era core with ints from the whole range, against
+// the plain calendar of models.h and the wording required.
 #include "era/rule_wording.h"
 #include "fuzz_check.h"
 

@@ -1,6 +1,5 @@
-// The era.dat reader against the independent model of its format: any bytes
-// in the file give exactly the records the model reads, appended after what
-// the table already held, with the result 1 and the file left untouched.
+// Any bytes as era.dat: the reader appends exactly the records the model of
+// the format reads, returns 1 and leaves the file untouched.
 #include "fuzz_check.h"
 #include "scratch_dir.h"
 

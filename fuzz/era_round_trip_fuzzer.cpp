@@ -1,7 +1,5 @@
 // Random era tables through WriteFile and ReadEraInfo: the file holds the
-// lines of the format, replaces the one before without other files left,
-// and reads back as the model reads it; a table without comma or CR in its
-// names comes back record for record and writes the same bytes again.
+// format's lines alone and reads back as the model reads it.
 #include "fuzz_check.h"
 #include "scratch_dir.h"
 

@@ -95,9 +95,8 @@ int ReadDefaults() { return Read() == "0:5" ? 0 : 1; }  // 0: the read fell back
 
 }  // namespace
 
-// Each case on a fresh user file with the given modes, in a child that runs
-// as an ordinary user (root ignores permissions): its exit code (1000 + the
-// signal that ended it) and what the folder holds afterwards.
+// Each case on a fresh file with the given modes, in a child run as an ordinary
+// user (root ignores permissions): its exit code (1000 + a signal) and the files.
 TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMovedAside)
 {
     const struct { const char* pszWhat; mode_t file, folder; void (*prepare)(); int (*body)(); int nExit; std::string files; } cases[] = {
@@ -128,9 +127,8 @@ TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMov
 
 #else
 
-// Another process holds era.dat open. Without sharing: neither replaced nor
-// moved, the defaults in memory. Sharing only deletion: locked against
-// reading but not against a move.
+// Another process holds era.dat open: unshared, it is neither replaced nor
+// moved; sharing only deletion, it cannot be read but can be moved.
 TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMovedAside)
 {
     for (const DWORD dwShare : {DWORD{0}, DWORD{FILE_SHARE_DELETE}}) {

@@ -31,9 +31,8 @@ protected:
     HWND hShown = nullptr;
 };
 
-// Enter hands the date back, Escape leaves it alone, the main window told 0
-// and 1 around; a letter brings back the last accepted text, all selected;
-// Enter with a wrong date keeps the dialog open with one box.
+// Enter hands the date back, Escape leaves it, ENABLE 0 and 1 around; a letter
+// brings back the last accepted text, all selected, with one box.
 TEST_F(NormDlgTest, EnterHandsBackAGoodDateEscapeLeavesItAndWrongInputGetsOneBox)
 {
     RECT rc{};
@@ -54,9 +53,8 @@ TEST_F(NormDlgTest, EnterHandsBackAGoodDateEscapeLeavesItAndWrongInputGetsOneBox
     EXPECT_EQ(date, (std::vector<int>{0, 2002, 4, 7}));
 }
 
-// A field left with a refused date gets one box and the focus back, and stays
-// pending: Enter there asks again and closes nothing. Once right, Tab wraps
-// from the day field to the era list and Shift+Tab comes back.
+// A field left with a refused date keeps the focus and stays pending (Enter asks
+// again, closes nothing); once right, Tab wraps from the day field to the era list.
 TEST_F(NormDlgTest, ARefusedFieldStaysPendingAndTabWraps)
 {
     std::vector<int> stops;

@@ -137,12 +137,9 @@ TEST_F(CalRegNotifyTest, RuleTravelsInTheDateValueAndTheButtonsStartAfresh)
     EXPECT_TRUE(dt == Date(2000, 12, 1));
 }
 
-// なし stands first (an all-zero date: greyed, read as all zeros), 西暦 next,
-// the eras after; choosing なし unticks the box but keeps the switch, and an
-// era brings the date back. The list never shows なし with a date held: not
-// through the open list, nor after a refused era put it back there (昭和 with
-// an empty year field, なし, then 明治, which the year does not fit); in the
-// closed list a refused era goes back to the era chosen before なし.
+// なし first (no date: greyed, all zeros), 西暦, the eras; なし unticks the box,
+// an era brings the date back. なし never shows with a date held, also after a
+// refused era (昭和, empty year, なし, 明治) in the open list; the closed list goes back to 昭和.
 TEST_F(CalRegNotNotifyTest, NoneThenWesternThenTheErasAndNoneAlwaysMeansNoDate)
 {
     const std::vector<int> noDate{0, 0, 0, 0, 0, 0};

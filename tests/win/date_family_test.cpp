@@ -96,9 +96,8 @@ TEST_F(CalNormCalTest, CheckDateRefusesWithOneBoxWhatChkDateRefusesQuietly)
     }
 }
 
-// Leaving a refused date for another control's refused date: the first check
-// takes the focus back and the second, set off by that, finds the check stage
-// held. One box, and the focus does not bounce.
+// From a refused date to another control's refused date: the check taking the
+// focus back finds the stage held by the first. One box, no bouncing focus.
 TEST_F(CalNormCalTest, TwoRefusedDatesDoNotBounceTheFocus)
 {
     CZelCalNormCal other;
@@ -113,9 +112,8 @@ TEST_F(CalNormCalTest, TwoRefusedDatesDoNotBounceTheFocus)
     other.DestroyWindow();
 }
 
-// A flag is owned, held elsewhere, or not made at all when its name belongs
-// to another kind of object. A stage that cannot be made is kept within the
-// thread: the box's own focus change starts no second check.
+// A flag whose name belongs to another kind of object is not made; a stage that
+// cannot be made is kept within the thread: the box's focus change checks nothing.
 TEST_F(CalNormCalTest, ACheckStageThatCannotBeMadeStillStopsNestedChecks)
 {
     const CZelNamedFlag first("ZelTestFlag"), second("ZelTestFlag");

@@ -1,6 +1,5 @@
-// The era table of "zelera add 令和 2019" where there was no file, against
-// ICU's Japanese calendar: on 31 December of every year 1868..9999 (when every
-// era of the year has begun) FromEra gives the era and era year that ICU gives.
+// "zelera add 令和 2019" where there was no file: on 31 December of every year
+// 1868..9999 FromEra gives the era and era year that ICU's Japanese calendar gives.
 #include "../core/scratch_dir.h"
 #include "era/era_core.h"
 #include "zelera_commands.h"

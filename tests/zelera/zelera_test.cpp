@@ -1,6 +1,5 @@
-// The era tool's commands on real files: each problem found, each refused
-// change leaving the file byte for byte, the list a sound file gives. (An
-// added era: run_zelera.cmake and, against ICU, reiwa_icu_test.cpp.)
+// The era tool's commands on real files. (An added era: run_zelera.cmake and,
+// against ICU, reiwa_icu_test.cpp.)
 #include "../core/scratch_dir.h"
 #include "zelera_commands.h"
 
