@@ -137,8 +137,7 @@ TEST_F(EraFileWriteTest, InterruptedWritesLeaveTheOldFileAndAnUnreadableOneIsMov
         {
             const HolderProcess holder("holder.exe", "file data\\era.dat " + std::to_string(dwShare));
             ASSERT_TRUE(holder.Ready());
-            if (dwShare == 0)
-                EXPECT_EQ(WriteBuiltIn(), 0);
+            EXPECT_EQ(dwShare == 0 ? WriteBuiltIn() : 0, 0);
             EXPECT_EQ(Read(), "0:5");
         }
         EXPECT_EQ(Files(), dwShare == 0 ? kUntouched : kMovedAside);

@@ -137,7 +137,7 @@ TYPED_TEST_SUITE(NotifyTest, NotifyControls);
 TYPED_TEST(NotifyTest, FlagFollowsSetChoiceDataAndClicksAndAClickSignalsADateChange)
 {
     const HWND hBox = this->Item(IDC_CHK_NOTIFY);
-    GiveValue(this->ctrl, ControlValue{0, 1990, 4, 1, 1});  // 平成2, notified
+    GiveValue(this->ctrl, ControlValue{0, 1990, 4, 1, 1, 0, COleDateTime()});  // 平成2, notified
     EXPECT_EQ(this->Field(IDC_FORM_COMBO) + this->Field(IDC_YEAR_EDIT), "平成2");
     EXPECT_TRUE(::IsDlgButtonChecked(this->ctrl.m_hWnd, IDC_CHK_NOTIFY));
     EXPECT_EQ(ReadValue(this->ctrl).nNotify, 1);
