@@ -112,8 +112,8 @@ TEST_F(CalNormCalTest, TwoRefusedDatesDoNotBounceTheFocus)
     other.DestroyWindow();
 }
 
-// A flag whose name belongs to another kind of object is not made; a stage that
-// cannot be made is kept within the thread: the box's focus change checks nothing.
+// A flag is owned, held elsewhere, or not made (its name another object's); a
+// stage not made is kept within the thread: the box's focus change checks nothing.
 TEST_F(CalNormCalTest, ACheckStageThatCannotBeMadeStillStopsNestedChecks)
 {
     const CZelNamedFlag first("ZelTestFlag"), second("ZelTestFlag");
