@@ -44,6 +44,12 @@ ControlValue ReadValue(T& c)
     return v;
 }
 
+// Whether the control's value carries the notification flag.
+template <class T>
+constexpr bool kHasNotify = requires(T& c, int& n) { c.GetChoiceData(n, n, n); } ||
+                            requires(T& c, int& n) { c.GetChoiceData(n, n, n, n, n); } ||
+                            requires(T& c, int& n, COleDateTime& dt) { c.GetChoiceData(n, n, n, n, n, n, dt); };
+
 // The exported controls a host places in its dialog.
 using AllControls = ::testing::Types<CZelCalNorm, CZelCalNormCal, CZelCalBirth, CZelCalBirthNotify,
                                      CZelCalNormNotify, CZelCalReg, CZelCalRegNotify, CZelCalRegNotNotify>;

@@ -1,7 +1,6 @@
 // A window object in pages of its own that become unreadable the moment the
-// object is deleted, as an allocator that gives memory back would make them:
-// any later touch of the freed object faults at once instead of reading stale
-// bytes. Stands for a host that deletes a control from one of its handlers.
+// object is deleted: any later touch of the freed object faults at once
+// instead of reading stale bytes.
 #pragma once
 
 #include <cstdio>
@@ -11,8 +10,8 @@
 
 #include <windows.h>
 
-// A fault in a deleted fenced object ends the process at once with a message;
-// left to the window system, it may be swallowed and the test hang instead.
+// A fault in a deleted fenced object ends the process at once with a message
+// (left to the window system, it may be swallowed and the test hang).
 inline std::set<const void*> g_fencedDeleted;
 inline LONG CALLBACK EndOnFencedFault(EXCEPTION_POINTERS* pInfo)
 {

@@ -1,7 +1,6 @@
-// The helper program of the test build (holder.exe) run as a second
-// process. It gets the names of two events as its last two
-// arguments, sets the first once it holds what it is asked to hold, and lets
-// go when the second is set, which this object does when it goes.
+// The test build's holder.exe as a second process: it sets the first of two
+// named events once it holds what it is asked to, and lets go when the
+// second is set, which this object does when it goes.
 #pragma once
 
 #include <windows.h>

@@ -2,6 +2,7 @@
 
 namespace {
 ModalScript* g_pScript = nullptr;
+DialogAnswerer* g_pAnswerer = nullptr;
 const UINT kGuardMillis = 3000;  // how long a dialog may stay open after its script
 }  // namespace
 
@@ -23,8 +24,7 @@ LRESULT CALLBACK ModalScript::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HCBT_CREATEWND && pThis != nullptr)
         pThis->m_created.insert(hWnd);
     if (nCode == HCBT_ACTIVATE && pThis != nullptr && pThis->m_hDlg == nullptr && pThis->m_created.count(hWnd) &&
-        ::GetClassNameA(hWnd, cls, sizeof cls) && std::string(cls) == "#32770") {
-        ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));  // claimed
+        ::GetClassNameA(hWnd, cls, sizeof cls) && std::string(cls) == "#32770" && Claim(hWnd)) {
         pThis->caption = TestHost::Text(hWnd);
         pThis->m_hDlg = hWnd;
         pThis->m_nRunTimer = ::SetTimer(nullptr, 0, 0, &ModalScript::TimerProc);
@@ -48,4 +48,28 @@ void CALLBACK ModalScript::TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
             ::PostMessageA(pThis->m_hDlg, WM_CLOSE, 0, 0);
         }
     }
+}
+
+DialogAnswerer::DialogAnswerer(std::string caption, std::function<void(HWND)> answer)
+    : m_caption(std::move(caption)), m_answer(std::move(answer))
+{
+    g_pAnswerer = this;
+}
+
+DialogAnswerer::~DialogAnswerer() { g_pAnswerer = nullptr; }
+
+LRESULT CALLBACK DialogAnswerer::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hWnd = reinterpret_cast<HWND>(wParam);
+    if (nCode == HCBT_ACTIVATE && g_pAnswerer != nullptr && TestHost::Text(hWnd) == g_pAnswerer->m_caption &&
+        Claim(hWnd))
+        ::SetTimer(hWnd, 0x5A31, 0, &DialogAnswerer::TimerProc);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void CALLBACK DialogAnswerer::TimerProc(HWND hDlg, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(hDlg, idEvent);
+    if (g_pAnswerer != nullptr)
+        g_pAnswerer->m_answer(hDlg);
 }

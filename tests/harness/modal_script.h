@@ -1,9 +1,6 @@
-// Drives a modal dialog from inside its own message loop: the first dialog
-// made and activated while the driver exists is claimed (so the box recorder
-// leaves it alone) and a one-shot timer runs the script once in the dialog's
-// loop, so it acts through the dialog's controls and closes it while the real
-// loop runs.
-// A dialog the script leaves open is closed with WM_CLOSE after a while.
+// Drives a modal dialog from inside its own loop: the first dialog made and
+// activated while the driver exists is claimed and a one-shot timer runs the
+// script in it once; a dialog the script leaves open gets WM_CLOSE later.
 #pragma once
 
 #include <functional>
@@ -30,6 +27,22 @@ private:
     bool m_bForced = false;
     std::set<HWND> m_created;  // windows made while the driver exists
     CbtHook m_hook{&ModalScript::CbtProc};
+};
+
+// Claims every dialog of the caption that activates unclaimed while this
+// exists (one such object at a time) and runs answer once in its own loop.
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string caption, std::function<void(HWND hDlg)> answer);
+    ~DialogAnswerer();
+
+private:
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK TimerProc(HWND hDlg, UINT, UINT_PTR idEvent, DWORD);
+
+    std::string m_caption;
+    std::function<void(HWND)> m_answer;
+    CbtHook m_hook{&DialogAnswerer::CbtProc};
 };
 
 // Helpers for scripts: the items of a dialog by ID.

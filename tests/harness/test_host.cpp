@@ -58,12 +58,6 @@ TestHost::~TestHost()
     g_pHost = nullptr;
 }
 
-void TestHost::Note(const std::string& event)
-{
-    if (g_pHost != nullptr)
-        g_pHost->events.push_back(event);
-}
-
 void TestHost::Pump()
 {
     MSG msg;
@@ -136,14 +130,13 @@ LRESULT CALLBACK MessageBoxRecorder::CbtProc(int nCode, WPARAM wParam, LPARAM lP
 {
     const HWND hWnd = reinterpret_cast<HWND>(wParam);
     const HWND hText = nCode == HCBT_ACTIVATE ? ::GetDlgItem(hWnd, 0xFFFF) : nullptr;
-    if (s_pThis != nullptr && hText != nullptr && ::GetDlgItem(hWnd, IDOK) != nullptr &&
-        ::GetPropA(hWnd, "ZelSeen") == nullptr) {
-        ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));
+    if (s_pThis != nullptr && hText != nullptr && ::GetDlgItem(hWnd, IDOK) != nullptr && Claim(hWnd)) {
         const CWnd* pMain = AfxGetMainWnd();
         s_pThis->boxes.push_back({TestHost::Text(hText), TestHost::Text(hWnd), TestHost::WideText(hText),
                                   TestHost::WideText(hWnd), IconOf(hWnd), ::GetWindow(hWnd, GW_OWNER),
                                   pMain != nullptr && !::IsWindowEnabled(pMain->m_hWnd)});
-        TestHost::Note("box: " + s_pThis->boxes.back().text);
+        if (g_pHost != nullptr)
+            g_pHost->events.push_back("box: " + s_pThis->boxes.back().text);
         if (s_pThis->onBox)
             s_pThis->onBox(hWnd);
         else

@@ -35,7 +35,6 @@ public:
     // lParam") and each message box as "box: " and its text.
     std::vector<std::string> events;
     void Clear() { commands.clear(), events.clear(); }
-    static void Note(const std::string& event);
     // A new host dialog in place of one a test destroyed.
     void RemakeDialog();
 

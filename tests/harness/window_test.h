@@ -44,39 +44,50 @@ struct MessageBoxRecorder {
     CbtHook hook{&MessageBoxRecorder::CbtProc};
 };
 
+// Marks a dialog as answered by one helper, so that no other (the box
+// recorder) takes it too; true when nobody had it before.
+inline bool Claim(HWND hWnd)
+{
+    return ::GetPropA(hWnd, "ZelSeen") == nullptr && ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));
+}
+
+// The library's named flags still held, by name; empty when none is.
+inline std::string FlagsLeft()
+{
+    std::string strLeft;
+    for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"})
+        if (const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag))
+            ::CloseHandle(hFlag), strLeft += std::string(pszFlag) + " left; ";
+    return strLeft;
+}
+
+// A control of the library made in the host dialog, between its two fields.
+template <class TControl>
+bool Place(TControl& ctrl, TestHost& host)
+{
+    if (!ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr))
+        return false;
+    ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    ctrl.SetParentCtrl(host.Prev(), host.Next());
+    TestHost::Pump();
+    return true;
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
         TestHost::Pump();
         int nBoxes = 0;
-        ::EnumThreadWindows(::GetCurrentThreadId(), &WindowTest::CountBox, reinterpret_cast<LPARAM>(&nBoxes));
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+            *reinterpret_cast<int*>(lParam) += ::GetDlgItem(hWnd, 0xFFFF) != nullptr && ::IsWindowVisible(hWnd);
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&nBoxes));
         EXPECT_EQ(nBoxes, 0) << "a message box is still up";
         EXPECT_TRUE(::IsWindowEnabled(host.MainWindow())) << "main window left disabled";
-        for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"}) {
-            const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag);
-            EXPECT_EQ(hFlag, nullptr) << pszFlag << " left behind";
-            if (hFlag != nullptr)
-                ::CloseHandle(hFlag);
-        }
+        EXPECT_EQ(FlagsLeft(), "");
     }
     static UINT Msg(const char* pszName) { return ::RegisterWindowMessageA(pszName); }
-    static BOOL CALLBACK CountBox(HWND hWnd, LPARAM lParam)
-    {
-        *reinterpret_cast<int*>(lParam) += ::GetDlgItem(hWnd, 0xFFFF) != nullptr && ::IsWindowVisible(hWnd);
-        return TRUE;
-    }
-    // A control of the library made in the host dialog, between its two fields.
-    template <class TControl>
-    bool Place(TControl& ctrl)
-    {
-        if (!ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), host.Dialog(), 1000, nullptr))
-            return false;
-        ::SetWindowPos(ctrl.m_hWnd, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-        ctrl.SetParentCtrl(host.Prev(), host.Next());
-        TestHost::Pump();
-        return true;
-    }
 
     TestHost host;
     MessageBoxRecorder boxes;
@@ -89,7 +100,7 @@ protected:
     void SetUp() override
     {
         dtBeforeCreate = COleDateTime::GetCurrentTime();
-        ASSERT_TRUE(this->Place(ctrl));
+        ASSERT_TRUE(Place(ctrl, this->host));
     }
     HWND Item(int nID) { return ::GetDlgItem(ctrl.m_hWnd, nID); }
     std::string Field(int nID) { return TestHost::Text(Item(nID)); }

@@ -1,10 +1,9 @@
 // Hosts that destroy a control, or the dialog that holds it, inside one of the
-// library's signals or while one of its message boxes is up. The controls live
-// in fenced memory, so any touch of a deleted control ends the test; the base
-// fixture sees that no box stays up, no flag is left and the main window ends
-// enabled.
+// library's signals or under one of its message boxes. The controls live in
+// fenced memory: any touch of a deleted control ends the test.
 #include "window_test.h"
 
+#include "control_values.h"
 #include "controls/zel_messages.h"
 #include "fenced_object.h"
 #include "modal_script.h"
@@ -27,32 +26,31 @@ protected:
     {
         host.RemakeDialog();
         m_hHostDlg = host.Dialog()->m_hWnd;
-        return ctrl.Alive() && Place(*ctrl) ? ctrl->m_hWnd : nullptr;
+        return ctrl.Alive() && Place(*ctrl, host) ? ctrl->m_hWnd : nullptr;
     }
-
-    // The host dialog goes, and the control object with it, as in a host
-    // whose dialog object owns its controls: now, or on the main window's
-    // command nCommand with lParam.
+    // The control object goes, with the host dialog when bDialog (as in a
+    // host whose dialog object owns its controls): now, or on the main
+    // window's command nCommand with lParam when OnCommand armed it.
     template <class T>
-    void DestroyHostDialog(FencedObject<T>& ctrl)
+    void Destroy(FencedObject<T>& ctrl, bool bDialog)
     {
-        if (ctrl.Alive())
-            ::DestroyWindow(m_hHostDlg), ctrl.Delete();
+        if (ctrl.Alive() && bDialog)
+            ::DestroyWindow(m_hHostDlg);
+        ctrl.Delete();
     }
     template <class T>
-    void DestroyHostDialogOn(FencedObject<T>& ctrl, UINT nCommand, LPARAM lParam = 0)
+    void DestroyOn(FencedObject<T>& ctrl, bool bDialog, UINT nCommand, LPARAM lParam = 0)
     {
-        host.onCommand = [this, &ctrl, nCommand, lParam](const RecordedCommand& c) {
+        host.onCommand = [=, this, &ctrl](const RecordedCommand& c) {
             if (c.wParam == nCommand && c.lParam == lParam)
-                DestroyHostDialog(ctrl);
+                Destroy(ctrl, bDialog);
         };
     }
 
     HWND m_hHostDlg = nullptr;
 };
 
-// The date-change message comes from typing, the notification box, 定期 and
-// 日時: the year field is typed into, or a button clicked.
+// The date-change message comes from typing, the notification box, 定期 and 日時.
 TEST_F(HostTeardownTest, DateChangeHandlerDeletesTheControl)
 {
     HeldFlag dateChange("ZEL2_DATE_CHANGE");
@@ -66,13 +64,9 @@ TEST_F(HostTeardownTest, DateChangeHandlerDeletesTheControl)
         const HWND hCtrl = Make(ctrl);
         ASSERT_NE(hCtrl, nullptr);
         act(hCtrl, nBeforeID);
-        host.onCommand = [&](const RecordedCommand& c) {
-            if (c.wParam == Msg("ZEL2_DATE_CHANGE"))
-                ctrl.Delete();
-        };
+        DestroyOn(ctrl, false, Msg("ZEL2_DATE_CHANGE"));
         act(hCtrl, nID);
-        EXPECT_FALSE(ctrl.Alive()) << nID;
-        EXPECT_FALSE(::IsWindow(hCtrl)) << nID;
+        EXPECT_FALSE(ctrl.Alive() || ::IsWindow(hCtrl)) << nID;
     };
     FencedObject<CZelCalNorm> norm;
     run(norm, IDC_YEAR_EDIT);
@@ -96,11 +90,10 @@ TEST_F(HostTeardownTest, EnableHandlerDestroysTheDialogOfAPeriodicControl)
         ASSERT_NE(hCtrl, nullptr);
         ctrl->SetChoiceData(1, 2002, 0, 25, 1, 1, COleDateTime(2002, 1, 25, 0, 0, 0));
         host.Clear();
-        DestroyHostDialogOn(ctrl, Msg("ZEL2_CALWND_ENABLE"), lWhen);
+        DestroyOn(ctrl, true, Msg("ZEL2_CALWND_ENABLE"), lWhen);
         ModalScript driver([](HWND hDlg) { dlg::Click(hDlg, IDOK); });
         TestHost::Click(Item(hCtrl, IDC_BTN_SET));
-        EXPECT_FALSE(ctrl.Alive());
-        EXPECT_FALSE(::IsWindow(m_hHostDlg));
+        EXPECT_FALSE(ctrl.Alive() || ::IsWindow(m_hHostDlg));
         EXPECT_EQ(driver.RanOnce(), lWhen == 1);
         EXPECT_EQ(host.events, (Events{"ZEL2_CALWND_ENABLE 0", "ZEL2_CALWND_ENABLE 1"}));
     }
@@ -119,28 +112,26 @@ TEST_F(HostTeardownTest, HostDialogGoesUnderAControlsErrorBoxOrWhileAFieldIsBein
         const HWND hCtrl = Make(ctrl);
         ASSERT_NE(hCtrl, nullptr);
         boxes.onBox = [&](HWND) { ::PostMessageA(host.MainWindow(), WM_COMMAND, nKill, 0); };
-        DestroyHostDialogOn(ctrl, nKill);
+        DestroyOn(ctrl, true, nKill);
         act(hCtrl);
         if (pszBox == nullptr)
-            DestroyHostDialog(ctrl), TestHost::Pump();
+            Destroy(ctrl, true), TestHost::Pump();
         boxes.onBox = nullptr;
         const Events told{std::string("box: ") + (pszBox ? pszBox : ""), "WM_COMMAND 32768 0"};
         EXPECT_EQ(host.events, pszBox ? told : Events{});
-        EXPECT_FALSE(ctrl.Alive());
-        EXPECT_FALSE(::IsWindow(hCtrl));
+        EXPECT_FALSE(ctrl.Alive() || ::IsWindow(hCtrl));
+    };
+    const auto eraBox = [&](auto& ctrl, int nEntry, bool bOpen) {
+        run(ctrl, [&, nEntry, bOpen](HWND hCtrl) {
+            GiveValue(*ctrl, {1, 1500, 1, 1});  // before every era
+            host.Clear();
+            TestHost::ChooseWithKeys(Item(hCtrl, IDC_FORM_COMBO), nEntry, bOpen);
+        }, ZEL_MSG_INVALID_INPUT);
     };
     FencedObject<CZelCalNorm> norm;
-    run(norm, [&](HWND hCtrl) {
-        norm->SetChoiceData(1, 1500, 1, 1);  // before every era
-        host.Clear();
-        TestHost::ChooseWithKeys(Item(hCtrl, IDC_FORM_COMBO), 1);
-    }, ZEL_MSG_INVALID_INPUT);
-    FencedObject<CZelCalRegNotNotify> regNone;
-    run(regNone, [&](HWND hCtrl) {
-        regNone->SetChoiceData(1, 1500, 1, 1, 0, 0, COleDateTime());
-        host.Clear();
-        TestHost::ChooseWithKeys(Item(hCtrl, IDC_FORM_COMBO), 2, true);
-    }, ZEL_MSG_INVALID_INPUT);
+    eraBox(norm, 1, false);
+    FencedObject<CZelCalRegNotNotify> regNone;  // the open list
+    eraBox(regNone, 2, true);
     // The user types over the field's text, then clicks into the host's next field.
     const auto typeOver = [&](HWND hField, const char* pszText, bool bLeave) {
         TestHost::Focus(hField);

@@ -12,25 +12,19 @@ namespace {
 using Stops = std::vector<int>;
 Stops operator+(Stops a, const Stops& b) { return a.insert(a.end(), b.begin(), b.end()), a; }
 const Stops kDate{IDC_FORM_COMBO, IDC_YEAR_EDIT, IDC_MONTH_EDIT, IDC_DAY_EDIT}, kYear{IDC_FORM_COMBO, IDC_YEAR_EDIT};
-const Stops kReg{IDC_BTN_REG}, kRule{IDC_BTN_SET, IDC_BTN_DAY}, kBox{IDC_CHK_NOTIFY};
-const COleDateTime kBase(2002, 4, 7, 0, 0, 0);
+const Stops kReg{IDC_BTN_REG}, kRule{IDC_BTN_SET, IDC_BTN_DAY};
 
-// Shows face nFace of a control through a value handed in; gives the stops of every face.
-std::vector<Stops> Faces(CZelCalNorm& c, int) { c.SetChoiceData(0, 2002, 4, 7); return {kDate}; }
-std::vector<Stops> Faces(CZelCalNormCal& c, int) { c.SetChoiceData(0, 2002, 4, 7); return {kDate}; }
-std::vector<Stops> Faces(CZelCalBirth& c, int) { c.SetChoiceData(0, 1975); return {kYear}; }
-std::vector<Stops> Faces(CZelCalBirthNotify& c, int) { c.SetChoiceData(0, 1975, 1); return {kYear + kBox}; }
-std::vector<Stops> Faces(CZelCalNormNotify& c, int) { c.SetChoiceData(0, 2002, 4, 7, 1); return {kDate + kBox}; }
-// The periodic controls: face 0 the date, face 1 the rule.
-std::vector<Stops> Faces(CZelCalReg& c, int f)
+// Shows face f of a control through a value handed in (a periodic control's
+// face 0 is the date, 1 the rule); gives the stops of every face.
+template <class T>
+std::vector<Stops> Faces(T& c, int f)
 {
-    c.SetChoiceData(0, 2002, 4, 7, -f, kBase);
-    return {kDate + kReg, kRule};
-}
-std::vector<Stops> Faces(CZelCalRegNotify& c, int f)
-{
-    c.SetChoiceData(0, 2002, 4, 7, 1, -f, kBase);
-    return {kDate + kReg + kBox, kRule + kBox};
+    GiveValue(c, {0, 2002, 4, 7, 1, -f, COleDateTime(2002, 4, 7, 0, 0, 0)});
+    const Stops date = std::is_base_of_v<CZelBirthYearFrame, T> ? kYear : kDate;
+    const Stops box = kHasNotify<T> ? Stops{IDC_CHK_NOTIFY} : Stops{};
+    if constexpr (std::is_base_of_v<CZelPeriodicFrame, T>)
+        return {date + kReg + box, kRule + box};
+    return {date + box};
 }
 
 template <class T>

@@ -8,18 +8,6 @@
 
 namespace {
 
-// Rule dialogs that no script claimed: counted and cancelled.
-int g_nUnclaimedDialogs = 0;
-LRESULT CALLBACK CancelUnclaimed(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const HWND hWnd = reinterpret_cast<HWND>(wParam);
-    if (nCode == HCBT_ACTIVATE && TestHost::Text(hWnd) == "定期の設定" && ::GetPropA(hWnd, "ZelSeen") == nullptr) {
-        ++g_nUnclaimedDialogs;
-        ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
-    }
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
 class ModalOwnerTest : public ControlTest<CZelCalReg> {
 protected:
     void SetUp() override
@@ -30,31 +18,38 @@ protected:
     HWND HostDialog() { return host.Dialog()->m_hWnd; }
 };
 
+// From 設定 and from a double-click on the rule text; then the host dialog
+// goes while the rule dialog is up, and nothing is enabled on its way out.
 TEST_F(ModalOwnerTest, RuleDialogIsOwnedByTheHostDialogAndOpensOnceFromEitherWay)
 {
-    const CbtHook cancelOthers(&CancelUnclaimed);  // set first: the script's hook claims before it looks
-    const std::function<void()> opens[] = {
-        [&] { TestHost::Click(Item(IDC_BTN_SET)); },
-        [&] { ::PostMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5)), TestHost::Pump(); }};
-    for (const auto& open : opens) {
+    int nOthers = 0;  // rule dialogs the script did not claim (its hook, made later, looks first)
+    const DialogAnswerer cancelOthers("定期の設定", [&](HWND h) { ++nOthers, ::PostMessageW(h, WM_COMMAND, IDCANCEL, 0); });
+    const auto doubleClick = [&] { ::SendMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5)); };
+    const auto click = [&] { ::SendMessageW(Item(IDC_BTN_SET), BM_CLICK, 0, 0); };
+    for (const auto& open : {std::function<void()>(click), std::function<void()>(doubleClick)}) {
         HWND hOwner = nullptr;
         bool bOwnerEnabled = true;
-        g_nUnclaimedDialogs = 0;
         ModalScript driver([&](HWND hDlg) {
             hOwner = ::GetWindow(hDlg, GW_OWNER);
             bOwnerEnabled = ::IsWindowEnabled(HostDialog()) != FALSE;
-            // A second 設定 and a double-click on the rule text, straight to the windows.
-            ::SendMessageW(Item(IDC_BTN_SET), BM_CLICK, 0, 0);
-            ::SendMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+            click(), doubleClick();  // a second 設定 and double-click, straight to the windows
             dlg::Click(hDlg, IDCANCEL);
         });
         open();
+        TestHost::Pump();
         EXPECT_TRUE(driver.RanOnce());
-        EXPECT_EQ(g_nUnclaimedDialogs, 0) << "one rule dialog at a time";
+        EXPECT_EQ(nOthers, 0) << "one rule dialog at a time";
         EXPECT_EQ(hOwner, HostDialog());
         EXPECT_FALSE(bOwnerEnabled) << "the owner is disabled while the dialog is up";
         EXPECT_TRUE(::IsWindowEnabled(HostDialog())) << "and enabled again afterwards";
     }
+    const HWND hDialog = HostDialog();
+    ModalScript driver([&](HWND) { ::DestroyWindow(hDialog); });
+    click();
+    EXPECT_TRUE(driver.RanOnce());
+    EXPECT_FALSE(::IsWindow(hDialog));
+    EXPECT_EQ(ctrl.m_hWnd, nullptr) << "the control let go of its window";
+    EXPECT_TRUE(::IsWindowEnabled(host.MainWindow()));
 }
 
 TEST_F(ModalOwnerTest, AnOwnerDisabledBeforeStaysDisabledAndAMessageBoxLeavesTheMainWindowAsFound)
@@ -81,17 +76,6 @@ TEST_F(ModalOwnerTest, AnOwnerDisabledBeforeStaysDisabledAndAMessageBoxLeavesThe
         EXPECT_TRUE(boxes.boxes[0].mainDisabled);
         EXPECT_EQ(::IsWindowEnabled(host.MainWindow()) != FALSE, bMainEnabled);
     }
-}
-
-TEST_F(ModalOwnerTest, HostDialogClosedWhileTheRuleDialogIsUp)
-{
-    const HWND hDialog = HostDialog();
-    ModalScript driver([&](HWND) { ::DestroyWindow(hDialog); });
-    TestHost::Click(Item(IDC_BTN_SET));
-    EXPECT_TRUE(driver.RanOnce());
-    EXPECT_FALSE(::IsWindow(hDialog));
-    EXPECT_EQ(ctrl.m_hWnd, nullptr) << "the control let go of its window";
-    EXPECT_TRUE(::IsWindowEnabled(host.MainWindow()));
 }
 
 }  // namespace

@@ -20,34 +20,6 @@ unsigned EnvOr(const char* pszName, unsigned nDefault)
     return psz != nullptr && *psz != '\0' ? static_cast<unsigned>(std::strtoul(psz, nullptr, 10)) : nDefault;
 }
 
-// Ends the process with the seed when no event finished in the last 20 seconds.
-class Watchdog {
-public:
-    explicit Watchdog(unsigned nSeed) : m_nSeed(nSeed)
-    {
-        ::CreateTimerQueueTimer(&m_hTimer, nullptr, &Watchdog::Check, this, kMillis, kMillis, 0);
-    }
-    ~Watchdog() { ::DeleteTimerQueueTimer(nullptr, m_hTimer, INVALID_HANDLE_VALUE); }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-    void Pet(int nEvent) { m_nEvent = nEvent, ++m_nBeats; }
-
-private:
-    static constexpr DWORD kMillis = 20000;
-    static void CALLBACK Check(void* pParam, BOOLEAN)
-    {
-        auto* pThis = static_cast<Watchdog*>(pParam);
-        if (pThis->m_nBeats.exchange(0) == 0) {
-            std::fprintf(stderr, "hang after event %d, seed %u\n", pThis->m_nEvent.load(), pThis->m_nSeed);
-            std::fflush(stderr);
-            ::TerminateProcess(::GetCurrentProcess(), 3);
-        }
-    }
-    const unsigned m_nSeed;
-    HANDLE m_hTimer = nullptr;
-    std::atomic<int> m_nEvent{0}, m_nBeats{0};
-};
-
 bool IsClass(HWND hWnd, const char* pszClass)
 {
     char cls[32] = {};
@@ -108,54 +80,11 @@ private:
     std::mt19937 m_rng;
 };
 
-// Answers every rule dialog: a few events at random, then OK or Cancel (Cancel after 4 rounds).
-class RuleDialogAnswerer {
-public:
-    explicit RuleDialogAnswerer(RandomUser& user) { s_pUser = &user; }
-    ~RuleDialogAnswerer() { s_pUser = nullptr; }
-
-private:
-    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        const HWND hWnd = reinterpret_cast<HWND>(wParam);
-        if (nCode == HCBT_ACTIVATE && s_pUser != nullptr && ::GetPropA(hWnd, "ZelSeen") == nullptr &&
-            TestHost::Text(hWnd) == "定期の設定") {
-            ::SetPropA(hWnd, "ZelSeen", reinterpret_cast<HANDLE>(1));  // not a box for the recorder
-            s_hDlg = hWnd, s_nRounds = 0;
-            ::SetTimer(nullptr, 0, 0, &Answer);
-        }
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    static void CALLBACK Answer(HWND, UINT, UINT_PTR idEvent, DWORD)
-    {
-        ::KillTimer(nullptr, idEvent);
-        const HWND hDlg = s_hDlg;
-        auto open = [hDlg] { return ::IsWindow(hDlg) && ::IsWindowVisible(hDlg); };
-        if (!open() || s_pUser == nullptr)
-            return;
-        if (++s_nRounds > 4)
-            return void(::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0));
-        for (int i = s_pUser->Pick(5); i > 0 && open(); --i)
-            s_pUser->Act(hDlg);
-        if (open())
-            TestHost::Click(::GetDlgItem(hDlg, s_pUser->Pick(2) ? IDOK : IDCANCEL));
-        if (open())
-            ::SetTimer(nullptr, 0, 0, &Answer);
-    }
-    static inline RandomUser* s_pUser = nullptr;
-    static inline HWND s_hDlg = nullptr;
-    static inline int s_nRounds = 0;
-    CbtHook m_hook{&RuleDialogAnswerer::CbtProc};
-};
-
 // What is wrong after an event; empty when all is well. The host is not
 // checked while a modal dialog of the library rightly disables it.
 std::string Faults(const TestHost& host, const ControlValue& v, bool bHostChecked = true)
 {
-    std::string strFaults;
-    for (const char* pszFlag : {"ZEL2_DATE_CHANGE", "ZEL2_CHECKVALUE_STAGE"})
-        if (const HANDLE hFlag = ::OpenMutexA(SYNCHRONIZE, FALSE, pszFlag))
-            ::CloseHandle(hFlag), strFaults += std::string(pszFlag) + " left; ";
+    std::string strFaults = FlagsLeft();
     if (bHostChecked && !(::IsWindowEnabled(host.MainWindow()) && ::IsWindowEnabled(host.Dialog()->m_hWnd)))
         strFaults += "a host window left disabled; ";
     // A year field of four digits gives at most era year 9999 of 平成 (from 1989).
@@ -167,13 +96,48 @@ std::string Faults(const TestHost& host, const ControlValue& v, bool bHostChecke
     return strFaults;
 }
 
+// One seeded run: the user, who also answers every rule dialog (a few events,
+// then OK or Cancel; Cancel after 4 rounds), and a watchdog that ends the
+// process with the seed when no event finished in the last 20 seconds.
 struct RandomRun {
+    RandomRun()
+    {
+        std::printf("seed %u (ZEL_RANDOM_SEED), %d events\n", nSeed, nEvents);
+        ::CreateTimerQueueTimer(&hWatchdog, nullptr, &Watch, this, 20000, 20000, 0);
+    }
+    ~RandomRun() { ::DeleteTimerQueueTimer(nullptr, hWatchdog, INVALID_HANDLE_VALUE); }
+    RandomRun(const RandomRun&) = delete;
+    RandomRun& operator=(const RandomRun&) = delete;
+    void Done(int nEvent) { nLastEvent = nEvent, ++nBeats; }
+
+    static void CALLBACK Watch(void* pThis, BOOLEAN)
+    {
+        RandomRun& run = *static_cast<RandomRun*>(pThis);
+        if (run.nBeats.exchange(0) == 0) {
+            std::fprintf(stderr, "hang after event %d, seed %u\n", run.nLastEvent.load(), run.nSeed);
+            std::fflush(stderr);
+            ::TerminateProcess(::GetCurrentProcess(), 3);
+        }
+    }
+    void Answer(HWND hDlg)
+    {
+        const auto open = [hDlg] { return ::IsWindow(hDlg) && ::IsWindowVisible(hDlg); };
+        for (int nRound = 0; nRound < 4 && open(); ++nRound) {
+            for (int i = user.Pick(5); i > 0 && open(); --i)
+                user.Act(hDlg);
+            if (open())
+                TestHost::Click(::GetDlgItem(hDlg, user.Pick(2) ? IDOK : IDCANCEL));
+        }
+        if (open())
+            ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+    }
+
     const unsigned nSeed = EnvOr("ZEL_RANDOM_SEED", std::random_device{}());
     const int nEvents = static_cast<int>(EnvOr("ZEL_RANDOM_EVENTS", 80));
     RandomUser user{nSeed};
-    RuleDialogAnswerer answerer{user};
-    Watchdog watchdog{nSeed};
-    RandomRun() { std::printf("seed %u (ZEL_RANDOM_SEED), %d events\n", nSeed, nEvents); }
+    DialogAnswerer answerer{"定期の設定", [this](HWND hDlg) { Answer(hDlg); }};
+    HANDLE hWatchdog = nullptr;
+    std::atomic<int> nLastEvent{0}, nBeats{0};
 };
 
 template <class T>
@@ -186,7 +150,7 @@ TYPED_TEST(RandomInputTest, SeededUserEventsLeaveEverythingSound)
     GiveValue(this->ctrl, {0, 2002, 4, 7, 1, 0, COleDateTime(2002, 4, 7, 0, 0, 0)});
     for (int i = 0; i < run.nEvents; ++i) {
         run.user.Act(this->ctrl.m_hWnd);
-        run.watchdog.Pet(i);
+        run.Done(i);
         ASSERT_EQ(Faults(this->host, ReadValue(this->ctrl)), "") << "event " << i << ", seed " << run.nSeed;
         this->boxes.boxes.clear();
         this->host.Clear();
@@ -205,7 +169,7 @@ TEST_F(RandomDateDialogTest, SeededUserEventsLeaveEverythingSound)
         ModalScript driver([&](HWND hDlg) {
             for (int k = 0; k < 40 && nDone < run.nEvents && ::IsWindowVisible(hDlg); ++k, ++nDone) {
                 run.user.Act(hDlg);
-                run.watchdog.Pet(nDone);
+                run.Done(nDone);
                 ControlValue shown;
                 popup.GetChoiceData(shown.nDiv, shown.nYear, shown.nMonth, shown.nDay);
                 EXPECT_EQ(Faults(host, shown, false), "") << "event " << nDone << ", seed " << run.nSeed;
