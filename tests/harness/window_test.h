@@ -31,7 +31,7 @@ struct RecordedBox {
 
 // Records every message box the thread shows and closes each through its own
 // loop, as a click on OK would, or hands it to onBox when that is set. A
-// dialog a ModalScript claimed is left alone.
+// dialog another helper claimed is left alone.
 struct MessageBoxRecorder {
     MessageBoxRecorder() { s_pThis = this; }
     ~MessageBoxRecorder() { s_pThis = nullptr; }

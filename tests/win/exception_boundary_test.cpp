@@ -72,7 +72,6 @@ TEST_F(ExceptionBoundaryTest, AThrowingStartOrKeyLeavesTheModalLoopRunning)
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nKeys, 2);
     EXPECT_TRUE(script.RanOnce());
-    EXPECT_TRUE(::IsWindowEnabled(host.MainWindow())) << "the owner is enabled again";
 }
 
 }  // namespace

@@ -106,8 +106,6 @@ struct RandomRun {
         ::CreateTimerQueueTimer(&hWatchdog, nullptr, &Watch, this, 20000, 20000, 0);
     }
     ~RandomRun() { ::DeleteTimerQueueTimer(nullptr, hWatchdog, INVALID_HANDLE_VALUE); }
-    RandomRun(const RandomRun&) = delete;
-    RandomRun& operator=(const RandomRun&) = delete;
     void Done(int nEvent) { nLastEvent = nEvent, ++nBeats; }
 
     static void CALLBACK Watch(void* pThis, BOOLEAN)
