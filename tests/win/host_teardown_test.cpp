@@ -29,8 +29,8 @@ protected:
         return ctrl.Alive() && Place(*ctrl, host) ? ctrl->m_hWnd : nullptr;
     }
     // The control object goes, with the host dialog when bDialog (as in a
-    // host whose dialog object owns its controls): now, or on the main
-    // window's command nCommand with lParam when OnCommand armed it.
+    // host whose dialog object owns its controls); DestroyOn: on the main
+    // window's command nCommand with lParam.
     template <class T>
     void Destroy(FencedObject<T>& ctrl, bool bDialog)
     {
@@ -123,7 +123,7 @@ TEST_F(HostTeardownTest, HostDialogGoesUnderAControlsErrorBoxOrWhileAFieldIsBein
     };
     const auto eraBox = [&](auto& ctrl, int nEntry, bool bOpen) {
         run(ctrl, [&, nEntry, bOpen](HWND hCtrl) {
-            GiveValue(*ctrl, {1, 1500, 1, 1});  // before every era
+            GiveValue(*ctrl, {1, 1500, 1, 1, 0, 0, COleDateTime()});  // before every era
             host.Clear();
             TestHost::ChooseWithKeys(Item(hCtrl, IDC_FORM_COMBO), nEntry, bOpen);
         }, ZEL_MSG_INVALID_INPUT);

@@ -24,19 +24,21 @@ TEST_F(ModalOwnerTest, RuleDialogIsOwnedByTheHostDialogAndOpensOnceFromEitherWay
 {
     int nOthers = 0;  // rule dialogs the script did not claim (its hook, made later, looks first)
     const DialogAnswerer cancelOthers("定期の設定", [&](HWND h) { ++nOthers, ::PostMessageW(h, WM_COMMAND, IDCANCEL, 0); });
-    const auto doubleClick = [&] { ::SendMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5)); };
-    const auto click = [&] { ::SendMessageW(Item(IDC_BTN_SET), BM_CLICK, 0, 0); };
-    for (const auto& open : {std::function<void()>(click), std::function<void()>(doubleClick)}) {
+    const std::function<void()> opens[] = {
+        [&] { TestHost::Click(Item(IDC_BTN_SET)); },
+        [&] { ::PostMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5)), TestHost::Pump(); }};
+    for (const auto& open : opens) {
         HWND hOwner = nullptr;
         bool bOwnerEnabled = true;
         ModalScript driver([&](HWND hDlg) {
             hOwner = ::GetWindow(hDlg, GW_OWNER);
             bOwnerEnabled = ::IsWindowEnabled(HostDialog()) != FALSE;
-            click(), doubleClick();  // a second 設定 and double-click, straight to the windows
+            // A second 設定 and a double-click on the rule text, straight to the windows.
+            ::SendMessageW(Item(IDC_BTN_SET), BM_CLICK, 0, 0);
+            ::SendMessageW(Item(IDC_STR_EDIT), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
             dlg::Click(hDlg, IDCANCEL);
         });
         open();
-        TestHost::Pump();
         EXPECT_TRUE(driver.RanOnce());
         EXPECT_EQ(nOthers, 0) << "one rule dialog at a time";
         EXPECT_EQ(hOwner, HostDialog());
@@ -45,7 +47,7 @@ TEST_F(ModalOwnerTest, RuleDialogIsOwnedByTheHostDialogAndOpensOnceFromEitherWay
     }
     const HWND hDialog = HostDialog();
     ModalScript driver([&](HWND) { ::DestroyWindow(hDialog); });
-    click(), TestHost::Pump();
+    opens[0]();
     EXPECT_TRUE(driver.RanOnce());
     EXPECT_FALSE(::IsWindow(hDialog));
     EXPECT_EQ(ctrl.m_hWnd, nullptr) << "the control let go of its window";

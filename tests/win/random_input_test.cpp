@@ -26,11 +26,35 @@ bool IsClass(HWND hWnd, const char* pszClass)
     return ::GetClassNameA(hWnd, cls, sizeof cls) && ::lstrcmpiA(cls, pszClass) == 0;
 }
 
-// A user acting at random inside one window (a control, the date or rule dialog).
-class RandomUser {
-public:
-    explicit RandomUser(unsigned nSeed) : m_rng(nSeed) {}
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+// What is wrong after an event; empty when all is well. The host is not
+// checked while a modal dialog of the library rightly disables it.
+std::string Faults(const TestHost& host, const ControlValue& v, bool bHostChecked = true)
+{
+    std::string strFaults = FlagsLeft();
+    if (bHostChecked && !(::IsWindowEnabled(host.MainWindow()) && ::IsWindowEnabled(host.Dialog()->m_hWnd)))
+        strFaults += "a host window left disabled; ";
+    // A year field of four digits gives at most era year 9999 of 平成 (from 1989).
+    const bool bInRange = (v.nDiv == 0 || v.nDiv == 1) && v.nYear >= 0 && v.nYear <= 9999 + 1988 &&
+                          v.nMonth >= 0 && v.nMonth <= 99 && v.nDay >= 0 && v.nDay <= 99 &&
+                          (v.nNotify == 0 || v.nNotify == 1) && v.nInterval >= -1 && v.nInterval <= 12;
+    for (int n : {v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval})  // the value out of range
+        strFaults += bInRange ? "" : " " + std::to_string(n);
+    return strFaults;
+}
+
+// One seeded run: a user acting at random inside one window (a control, the
+// date or rule dialog) who answers every rule dialog too (a few events, then
+// OK or Cancel; Cancel after 4 rounds), and a watchdog that ends the process
+// with the seed when no event finished in the last 20 seconds.
+struct RandomRun {
+    RandomRun()
+    {
+        std::printf("seed %u (ZEL_RANDOM_SEED), %d events\n", nSeed, nEvents);
+        ::CreateTimerQueueTimer(&hWatchdog, nullptr, &Watch, this, 20000, 20000, 0);
+    }
+    ~RandomRun() { ::DeleteTimerQueueTimer(nullptr, hWatchdog, INVALID_HANDLE_VALUE); }
+    void Done(int nEvent) { nLastEvent = nEvent, ++nBeats; }
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     void Act(HWND hRoot)
     {
@@ -67,7 +91,6 @@ public:
         }
     }
 
-private:
     // A visible, enabled child of the class, or null.
     HWND Item(HWND hRoot, const char* pszClass)
     {
@@ -77,37 +100,6 @@ private:
                 items.push_back(h);
         return items.empty() ? nullptr : items[Pick(static_cast<int>(items.size()))];
     }
-    std::mt19937 m_rng;
-};
-
-// What is wrong after an event; empty when all is well. The host is not
-// checked while a modal dialog of the library rightly disables it.
-std::string Faults(const TestHost& host, const ControlValue& v, bool bHostChecked = true)
-{
-    std::string strFaults = FlagsLeft();
-    if (bHostChecked && !(::IsWindowEnabled(host.MainWindow()) && ::IsWindowEnabled(host.Dialog()->m_hWnd)))
-        strFaults += "a host window left disabled; ";
-    // A year field of four digits gives at most era year 9999 of 平成 (from 1989).
-    const bool bInRange = (v.nDiv == 0 || v.nDiv == 1) && v.nYear >= 0 && v.nYear <= 9999 + 1988 &&
-                          v.nMonth >= 0 && v.nMonth <= 99 && v.nDay >= 0 && v.nDay <= 99 &&
-                          (v.nNotify == 0 || v.nNotify == 1) && v.nInterval >= -1 && v.nInterval <= 12;
-    for (int n : {v.nDiv, v.nYear, v.nMonth, v.nDay, v.nNotify, v.nInterval})  // the value out of range
-        strFaults += bInRange ? "" : " " + std::to_string(n);
-    return strFaults;
-}
-
-// One seeded run: the user, who also answers every rule dialog (a few events,
-// then OK or Cancel; Cancel after 4 rounds), and a watchdog that ends the
-// process with the seed when no event finished in the last 20 seconds.
-struct RandomRun {
-    RandomRun()
-    {
-        std::printf("seed %u (ZEL_RANDOM_SEED), %d events\n", nSeed, nEvents);
-        ::CreateTimerQueueTimer(&hWatchdog, nullptr, &Watch, this, 20000, 20000, 0);
-    }
-    ~RandomRun() { ::DeleteTimerQueueTimer(nullptr, hWatchdog, INVALID_HANDLE_VALUE); }
-    void Done(int nEvent) { nLastEvent = nEvent, ++nBeats; }
-
     static void CALLBACK Watch(void* pThis, BOOLEAN)
     {
         RandomRun& run = *static_cast<RandomRun*>(pThis);
@@ -121,10 +113,10 @@ struct RandomRun {
     {
         const auto open = [hDlg] { return ::IsWindow(hDlg) && ::IsWindowVisible(hDlg); };
         for (int nRound = 0; nRound < 4 && open(); ++nRound) {
-            for (int i = user.Pick(5); i > 0 && open(); --i)
-                user.Act(hDlg);
+            for (int i = Pick(5); i > 0 && open(); --i)
+                Act(hDlg);
             if (open())
-                TestHost::Click(::GetDlgItem(hDlg, user.Pick(2) ? IDOK : IDCANCEL));
+                TestHost::Click(::GetDlgItem(hDlg, Pick(2) ? IDOK : IDCANCEL));
         }
         if (open())
             ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
@@ -132,7 +124,7 @@ struct RandomRun {
 
     const unsigned nSeed = EnvOr("ZEL_RANDOM_SEED", std::random_device{}());
     const int nEvents = static_cast<int>(EnvOr("ZEL_RANDOM_EVENTS", 80));
-    RandomUser user{nSeed};
+    std::mt19937 rng{nSeed};
     DialogAnswerer answerer{"定期の設定", [this](HWND hDlg) { Answer(hDlg); }};
     HANDLE hWatchdog = nullptr;
     std::atomic<int> nLastEvent{0}, nBeats{0};
@@ -147,7 +139,7 @@ TYPED_TEST(RandomInputTest, SeededUserEventsLeaveEverythingSound)
     RandomRun run;
     GiveValue(this->ctrl, {0, 2002, 4, 7, 1, 0, COleDateTime(2002, 4, 7, 0, 0, 0)});
     for (int i = 0; i < run.nEvents; ++i) {
-        run.user.Act(this->ctrl.m_hWnd);
+        run.Act(this->ctrl.m_hWnd);
         run.Done(i);
         ASSERT_EQ(Faults(this->host, ReadValue(this->ctrl)), "") << "event " << i << ", seed " << run.nSeed;
         this->boxes.boxes.clear();
@@ -166,7 +158,7 @@ TEST_F(RandomDateDialogTest, SeededUserEventsLeaveEverythingSound)
         ControlValue out{0, 2002, 4, 7, 0, 0, COleDateTime()};
         ModalScript driver([&](HWND hDlg) {
             for (int k = 0; k < 40 && nDone < run.nEvents && ::IsWindowVisible(hDlg); ++k, ++nDone) {
-                run.user.Act(hDlg);
+                run.Act(hDlg);
                 run.Done(nDone);
                 ControlValue shown;
                 popup.GetChoiceData(shown.nDiv, shown.nYear, shown.nMonth, shown.nDay);
