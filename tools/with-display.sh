@@ -40,5 +40,13 @@ WINEPREFIX="$run_prefix" /usr/lib/wine/wineserver -p
 # rpcss, which the first window would start), away from any output pipe a test
 # runner would wait on.
 "$tools/wine-run.sh" "$build" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null
-"$@"; rc=$?
+# Wine's desktop process quits a few seconds after its last user, and the next
+# program restarts it with that program's standard streams: a test runner
+# reading them then waits on the desktop, not on the test (a minute on the
+# first test). A console that waits on a pipe nobody writes keeps the desktop
+# up for the whole run.
+mkfifo "$run_prefix/.keeper"
+"$tools/wine-run.sh" "$build" cmd.exe /k <"$run_prefix/.keeper" >/dev/null 2>&1 &
+exec 9>"$run_prefix/.keeper"
+"$@" 9>&-; rc=$?
 exit $rc
